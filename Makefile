@@ -1,0 +1,34 @@
+# The two everyday commands: `make run` and `make test`.
+BUILD := build
+JOBS  := -j2
+
+.PHONY: all deps build run test bench screenshots format clean
+
+all: build
+
+deps:
+	@scripts/setup-deps
+
+$(BUILD)/build.ninja: CMakeLists.txt | deps
+	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
+
+build: deps $(BUILD)/build.ninja
+	@cmake --build $(BUILD) -- $(JOBS)
+
+run: build
+	@scripts/run-gui $(BUILD)/ondalab
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure $(JOBS)
+
+bench: build
+	@scripts/run-gui $(BUILD)/ondalab-bench
+
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-screenshots $(BUILD)/screenshots
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD)

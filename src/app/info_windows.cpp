@@ -1,0 +1,7 @@
+#include "app/forms.h"
+
+namespace ondalab {
+
+void registerInfoWindows(FormRegistry& /*registry*/) {}
+
+}  // namespace ondalab

@@ -1,0 +1,22 @@
+// The main window: animated title, signature, exit button and the menu
+// from which every calculator is opened.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+std::vector<MenuItem> mainMenu();
+
+class FRMONDALAB : public Form {
+public:
+    explicit FRMONDALAB(Workbench& wb);
+    void Form_Load() override;
+
+private:
+    void Timer1_Timer();
+    void lbltitolo_Click();
+    void cdmexit_Click();
+};
+
+}  // namespace ondalab

@@ -1,0 +1,7 @@
+#include "calc/forms.h"
+
+namespace ondalab {
+
+void registerAntennaForms(FormRegistry& /*registry*/) {}
+
+}  // namespace ondalab

@@ -1,0 +1,121 @@
+#include "calc/volts/ohm_form.h"
+
+#include <array>
+
+#include "calc/volts/ohm.h"
+#include "common/workbench.h"
+
+namespace ondalab {
+
+namespace {
+
+struct Mode {
+    const char* option;
+    const char* formulas;
+    std::array<const char*, 4> names;  // lblinput(0) to lblinput(3)
+};
+
+const std::array<Mode, 6> kModes = {{
+    {"VOLT  e  AMPERE", "R = V : I     W= V x I", {"VOLT :", "AMPER :", "OHM :", "WATT :"}},
+    {"VOLT e  OHM", "I = V : R     W = (V x V) : R", {"VOLT :", "OHM :", "AMPER :", "WATT :"}},
+    {"VOLT e  WATT", "I = W : V     R = (V x V) : W", {"VOLT :", "WATT :", "AMPER :", "OHM :"}},
+    {"AMPERE e OHM", "V = I x R     W = (I x I) x R", {"AMPER :", "OHM :", "VOLT :", "WATT :"}},
+    {"AMPERE e  WATT", "V = W : I     R = W : (I x I)", {"AMPER :", "WATT :", "VOLT :", "OHM :"}},
+    {"OHM e  WATT", "V = radice(R x W)   I = radice( W : R)", {"OHM :", "WATT :", "VOLT :", "AMPER :"}},
+}};
+
+constexpr const char* kResultMask = "#,##0.###";
+
+std::vector<ControlSpec> ohmControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {120, 120, 3000, 2760},
+                 .text = "dati conosciuti",
+                 .tooltip = "effettuare una scelta"});
+    for (int i = 0; i < 6; ++i)
+        c.push_back({.kind = K::Option,
+                     .name = "Option1(" + std::to_string(i) + ")",
+                     .rect = {300, 420 + i * 400, 2700, 330},
+                     .text = kModes[static_cast<size_t>(i)].option,
+                     .group = "Frame1"});
+    const auto nameLabel = [](std::string name, int top, bool visible) {
+        return ControlSpec{.kind = K::Label,
+                           .name = std::move(name),
+                           .rect = {3300, top + 45, 1200, 300},
+                           .visible = visible,
+                           .align = Align::Right};
+    };
+    const auto valueBox = [](K kind, std::string name, int top) {
+        return ControlSpec{.kind = kind,
+                           .name = std::move(name),
+                           .rect = {4600, top, 1800, 360},
+                           .tooltip = kind == K::TextBox ? "immissione dato" : "",
+                           .border = kind == K::Label};
+    };
+    c.push_back({.kind = K::Label,
+                 .name = "lblformule",
+                 .rect = {3300, 200, 3100, 900},
+                 .font = {.serif = true, .points = 10},
+                 .align = Align::Center});
+    c.push_back(nameLabel("lblinput(0)", 1200, true));
+    c.push_back(valueBox(K::TextBox, "txtinput1", 1200));
+    c.push_back(nameLabel("lblinput(1)", 1700, true));
+    c.push_back(valueBox(K::TextBox, "txtinput2", 1700));
+    c.push_back(nameLabel("lblinput(2)", 2300, false));
+    c.push_back(valueBox(K::Label, "lblinput(4)", 2300));
+    c.push_back(nameLabel("lblinput(3)", 2800, false));
+    c.push_back(valueBox(K::Label, "lblinput(5)", 2800));
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {1300, 3300, 1600, 450},
+                 .text = "CALCOLA",
+                 .tooltip = "abilita il calcolo"});
+    c.push_back({.kind = K::Button,
+                 .name = "cdmesci",
+                 .rect = {3700, 3300, 1600, 450},
+                 .text = "CHIUDI",
+                 .tooltip = "esce dall'applicazione"});
+    return c;
+}
+
+}  // namespace
+
+Frmleggediohm::Frmleggediohm(Workbench& wb)
+    : Form(wb,
+           {.name = "frmleggediohm",
+            .caption = "POTENZA - TENSIONE - CORRENTE - RESISTENZA",
+            .rect = {0, 0, 6750, 4350},
+            .faultFocus = "txtinput1"},
+           ohmControls()) {
+    onClick("Option1", &Frmleggediohm::Option1_Click);
+    onClick("cmdcalcola", &Frmleggediohm::cmdcalcola_Click);
+    onClick("cdmesci", &Frmleggediohm::cdmesci_Click);
+}
+
+void Frmleggediohm::Option1_Click(int index) {
+    mode_ = index;
+    const Mode& m = kModes[static_cast<size_t>(index)];
+    (*this)["lblformule"].setText(m.formulas);
+    for (size_t i = 0; i < m.names.size(); ++i) (*this)["lblinput(" + std::to_string(i) + ")"].setText(m.names[i]);
+}
+
+void Frmleggediohm::cmdcalcola_Click() {
+    const double a = num("txtinput1");
+    const double b = toSingle(num("txtinput2"));  // the second input is held in single precision
+    if (a * b <= 0) {  // a negative product is refused as well
+        warning("MANCANO DATI");
+        setFocus("txtinput1");
+        return;
+    }
+    const auto r = ohm::solve(static_cast<ohm::Known>(mode_), a, b);
+    const std::string first = masked(r.first, kResultMask);
+    const std::string second = masked(r.second, kResultMask);
+    (*this)["lblinput(4)"].setText(first);
+    (*this)["lblinput(5)"].setText(second);
+    (*this)["lblinput(2)"].setVisible(true);
+    (*this)["lblinput(3)"].setVisible(true);
+}
+
+}  // namespace ondalab

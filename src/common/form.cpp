@@ -1,0 +1,94 @@
+#include "common/form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "common/workbench.h"
+
+namespace ondalab {
+
+Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls) : wb_(&wb), spec_(std::move(spec)) {
+    controls_.reserve(controls.size());
+    for (auto& c : controls) {
+        if (c.kind == ControlKind::Combo) std::sort(c.items.begin(), c.items.end());  // plain character order
+        controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
+    }
+}
+
+Form::~Form() = default;
+
+Rect Form::clientRect() const {
+    const int menu = menu_.empty() ? 0 : kMenuBarTwips;
+    return {0, 0, spec_.rect.width - 2 * kBorderTwips, spec_.rect.height - kCaptionTwips - kBorderTwips - menu};
+}
+
+Control* Form::find(std::string_view name) const {
+    for (const auto& c : controls_)
+        if (c->name() == name) return c.get();
+    return nullptr;
+}
+
+Control& Form::operator[](std::string_view name) const {
+    if (Control* c = find(name)) return *c;
+    throw std::out_of_range("form " + spec_.name + " has no control " + std::string(name));
+}
+
+void Form::setFocus(Control& c) {
+    if (!c.focusable() || !c.usable()) return;
+    if (focused_ != &c) {
+        focused_ = &c;
+        wb_->focusChanged(*this, c);
+    }
+    if (c.kind() == ControlKind::Option) c.choose();
+}
+
+void Form::firstFocus() {
+    for (const auto& c : controls_)
+        if (c->focusable() && c->usable()) {
+            setFocus(*c);
+            return;
+        }
+}
+
+void Form::setCaption(const std::string& caption) {
+    if (spec_.caption == caption) return;
+    spec_.caption = caption;
+    wb_->formChanged(*this);
+}
+
+void Form::move(int left, int top) { setRect({left, top, spec_.rect.width, spec_.rect.height}); }
+
+void Form::resize(int width, int height) { setRect({spec_.rect.left, spec_.rect.top, width, height}); }
+
+void Form::setRect(Rect r) {
+    auto& o = spec_.rect;
+    if (o.left == r.left && o.top == r.top && o.width == r.width && o.height == r.height) return;
+    o = r;
+    wb_->formChanged(*this);
+}
+
+void Form::centre() {
+    const auto& screen = wb_->services().screen;
+    move((screen.widthTwips() - spec_.rect.width) / 2, (screen.heightTwips() - spec_.rect.height) / 2);
+}
+
+void Form::controlChanged(Control& c) { wb_->controlChanged(*this, c); }
+
+double Form::num(std::string_view textBox) const { return parseLeading((*this)[textBox].text()); }
+
+NumberFormat Form::fmt() const { return wb_->numberFormat(); }
+
+void Form::warning(const std::string& prompt, const std::string& title) { wb_->warning(prompt, title); }
+
+bool Form::missingDataOk(double product, std::string_view focusTo) {
+    if (product == 0) {
+        warning("MANCANO DATI");
+        setFocus(focusTo);
+        return false;
+    }
+    return product > 0;
+}
+
+void Form::close() { wb_->close(*this); }
+
+}  // namespace ondalab

@@ -1,0 +1,134 @@
+// A form: its caption, outer geometry in twips, window style, its controls
+// (declared as a table) and the small helpers every calculator's handlers
+// use (reading inputs, rendering results, boxes, focus, closing).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/control.h"
+#include "common/numbers.h"
+
+namespace ondalab {
+
+class Workbench;
+
+enum class FrameStyle { Fixed, Sizable };
+
+struct MenuItem {
+    std::string name = {};     // "mnuohm"
+    std::string caption = {};  // "&Ohm"
+    std::string form = {};     // empty for an entry with a submenu
+    bool modal = true;
+    std::vector<MenuItem> children = {};
+};
+
+// What a form's declaration says about its window.
+struct FormSpec {
+    std::string name = {};
+    std::string caption = {};
+    Rect rect = {};                       // outer geometry in twips at creation
+    FrameStyle style = FrameStyle::Fixed;
+    bool centred = true;             // centred on the screen when created
+    bool inTaskbar = false;
+    Rgb back = colors::face;         // client-area colour
+    Picture background = {};         // drawn under every control
+    std::string faultFocus = {};     // text box focused after a calculation fault
+};
+
+// Window chrome around the client area, in twips: controls are placed in
+// the client area, the form's geometry is the outer one.
+inline constexpr int kBorderTwips = 60;
+inline constexpr int kCaptionTwips = 300;
+inline constexpr int kMenuBarTwips = 300;
+
+class Form {
+public:
+    Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // The load step, run once right after creation (and centring).
+    virtual void Form_Load() {}
+
+    const std::string& name() const { return spec_.name; }
+    const std::string& caption() const { return spec_.caption; }
+    const FormSpec& spec() const { return spec_; }
+    const Rect& rect() const { return spec_.rect; }
+    Rect clientRect() const;  // size of the client area, origin 0,0
+    const std::vector<MenuItem>& menu() const { return menu_; }
+    Workbench& workbench() const { return *wb_; }
+
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    Control* find(std::string_view name) const;
+    // The named control; a name missing from the table is a programming
+    // error and throws std::out_of_range naming it.
+    Control& operator[](std::string_view name) const;
+
+    Control* focused() const { return focused_; }
+    // Moves the focus; an option that takes it becomes chosen (runs Click).
+    void setFocus(Control& c);
+    void setFocus(std::string_view name) { setFocus((*this)[name]); }
+    void firstFocus();
+
+    void setCaption(const std::string& caption);
+    void move(int left, int top);
+    void resize(int width, int height);
+    void setRect(Rect r);
+    void centre();  // on the workbench's screen, in whole twips
+
+    // Notification from a control of this form.
+    void controlChanged(Control& c);
+
+protected:
+    void setMenu(std::vector<MenuItem> menu) { menu_ = std::move(menu); }
+
+    // Binding handlers: onClick("cmdcalcola", &F::cmdcalcola_Click) and, for
+    // an array, onClick("Option1", &F::Option1_Click) with an int index.
+    template <class F>
+    void onClick(std::string_view name, void (F::*h)()) {
+        (*this)[name].onClick = [this, h] { (static_cast<F*>(this)->*h)(); };
+    }
+    template <class F>
+    void onClick(std::string_view base, void (F::*h)(int)) {
+        for (auto& c : controls_)
+            if (c->baseName() == base && c->index() >= 0)
+                c->onClick = [this, h, i = c->index()] { (static_cast<F*>(this)->*h)(i); };
+    }
+    template <class F>
+    void onChange(std::string_view name, void (F::*h)()) {
+        (*this)[name].onChange = [this, h] { (static_cast<F*>(this)->*h)(); };
+    }
+    template <class F>
+    void onTimer(std::string_view name, void (F::*h)()) {
+        (*this)[name].onTimer = [this, h] { (static_cast<F*>(this)->*h)(); };
+    }
+
+    // Reading and rendering, with the user's regional separators.
+    double num(std::string_view textBox) const;  // leading-number parse
+    NumberFormat fmt() const;
+    std::string general(double v) const { return generalText(v, fmt()); }
+    std::string shortT(double v) const { return shortText(v, fmt()); }
+    std::string masked(double v, std::string_view mask) const { return maskedText(v, mask, fmt()); }
+    // Rounds through a mask and reads the text back, as several forms do.
+    double roundThrough(double v, std::string_view mask) const { return readRegional(masked(v, mask), fmt()); }
+
+    // Boxes and checks.
+    void warning(const std::string& prompt, const std::string& title = "MESSAGGIO DI ERRORE");
+    // The missing-data check: 0 -> "MANCANO DATI" and focus to `focusTo`;
+    // negative -> silent stop. True when the computation may go on.
+    bool missingDataOk(double product, std::string_view focusTo);
+    void close();
+
+private:
+    Workbench* wb_;
+    FormSpec spec_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<MenuItem> menu_;
+    Control* focused_ = nullptr;
+};
+
+}  // namespace ondalab

@@ -1,0 +1,116 @@
+// The program itself: the registry of forms, opening and closing them
+// (single instance, modal or modeless), modal blocking, event dispatch with
+// the fault policy, and the platform services. Views and the scenario
+// runner drive it through the user* calls, exactly as a user would.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/form.h"
+#include "common/services.h"
+
+namespace ondalab {
+
+// What a view wants to hear about; every call has an empty default.
+struct FormObserver {
+    virtual ~FormObserver() = default;
+    virtual void formOpened(Form&, bool /*modal*/) {}
+    virtual void formRaised(Form&) {}
+    virtual void formClosed(Form&) {}
+    virtual void formChanged(Form&) {}  // caption or geometry
+    virtual void controlChanged(Form&, Control&) {}
+    virtual void focusChanged(Form&, Control&) {}
+    virtual void programEnded() {}
+};
+
+using FormFactory = std::function<std::unique_ptr<Form>(Workbench&)>;
+
+class FormRegistry {
+public:
+    void add(const std::string& name, FormFactory make) { factories_[name] = std::move(make); }
+    bool has(const std::string& name) const { return factories_.count(name) != 0; }
+    std::unique_ptr<Form> make(const std::string& name, Workbench& wb) const;
+    std::vector<std::string> names() const;
+
+private:
+    std::map<std::string, FormFactory> factories_;
+};
+
+inline constexpr const char* kFaultPrompt = "CALCOLO IMPOSSIBILE CON I DATI INSERITI";
+inline constexpr const char* kFaultTitle = "MESSAGGIO DI ERRORE";
+
+class Workbench {
+public:
+    Workbench(Services services, FormRegistry registry);
+    ~Workbench();
+
+    const FormRegistry& registry() const { return registry_; }
+    Services& services() { return services_; }
+    NumberFormat numberFormat() const { return services_.regional.numberFormat(); }
+    void setObserver(FormObserver* observer);  // nullptr: no view
+
+    // Opening and closing. show() creates the form on first use (controls,
+    // centring, load step, first focus); asked again while open it brings
+    // the form to the front with its values and leaves its modality alone.
+    Form& show(const std::string& name, bool modal);
+    void close(Form& form);
+    void endProgram();
+    bool ended() const { return ended_; }
+
+    // Open forms, bottom to top.
+    const std::vector<Form*>& openForms() const { return zorder_; }
+    Form* openForm(const std::string& name) const;
+    bool isModal(const Form& form) const;
+    // A form is blocked while a modal form lies above it.
+    bool isBlocked(const Form& form) const;
+    Form* activeForm() const;  // the topmost form that takes input
+
+    // Boxes, synchronous for the handler that shows them.
+    void warning(const std::string& prompt, const std::string& title);
+    Answer question(const std::string& prompt, const std::string& title);
+    void plainBox(const std::string& prompt, const std::string& title);
+    // Prints the form's client area with `hidden` controls hidden for the
+    // print-out only; warns the user when there is no printer.
+    void printForm(Form& form, const std::vector<std::string>& hidden = {});
+
+    // User input; refused (ignored) when the form is blocked by a modal one
+    // or the control cannot be used.
+    void userClick(Form& form, Control& c);
+    void userEdit(Form& form, Control& c, const std::string& text);
+    void userFocus(Form& form, Control& c);
+    void userPick(Form& form, Control& c, const std::string& entry);
+    void userClose(Form& form);
+    void userMenu(const std::string& item);
+    bool menuEnabled(const MenuItem& item) const;
+    const MenuItem* findMenu(const std::string& item) const;
+
+    // Runs a handler with the fault policy: a CalcFault puts every control
+    // of the form back as it was and, unless `quiet`, warns the user.
+    void dispatch(Form& form, bool quiet, const std::function<void()>& handler);
+
+    // From the forms, for the view.
+    void controlChanged(Form& form, Control& c);
+    void formChanged(Form& form);
+    void focusChanged(Form& form, Control& c);
+
+private:
+    void syncTimer(Form& form, Control& c);
+    void stopTimers(Form& form);
+    void collectClosed();
+
+    Services services_;
+    FormRegistry registry_;
+    FormObserver* observer_ = nullptr;
+    std::vector<std::unique_ptr<Form>> loaded_;
+    std::vector<Form*> zorder_;
+    std::map<const Form*, bool> modal_;
+    std::vector<std::unique_ptr<Form>> closed_;  // freed once no handler runs
+    int depth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace ondalab

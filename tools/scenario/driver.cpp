@@ -1,0 +1,15 @@
+#include "scenario/driver.h"
+
+namespace ondalab::scenario {
+
+void Driver::typeChars(Form& f, Control& c, const std::string& chars) {
+    focus(f, c);
+    for (size_t i = 0; i < chars.size();) {
+        size_t len = 1;  // one UTF-8 sequence: a lead byte and its continuation bytes
+        while (i + len < chars.size() && (static_cast<unsigned char>(chars[i + len]) & 0xC0) == 0x80) ++len;
+        replaceText(f, c, c.text() + chars.substr(i, len));
+        i += len;
+    }
+}
+
+}  // namespace ondalab::scenario

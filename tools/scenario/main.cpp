@@ -1,0 +1,62 @@
+// ondalab-scenario [--qt] FILE.scn...: drives the program as a user would,
+// through the form model or (with --qt) through the real widgets.
+#include <QApplication>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/forms.h"
+#include "qt/qtview.h"
+#include "scenario/qt_driver.h"
+#include "scenario/script.h"
+
+using namespace ondalab;
+using namespace ondalab::scenario;
+
+namespace {
+
+Program modelProgram(ScriptedPlatform& platform) {
+    Program p;
+    p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
+    p.driver = std::make_unique<Driver>(*p.workbench);
+    return p;
+}
+
+Program qtProgram(ScriptedPlatform& platform) {
+    Program p;
+    p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
+    auto view = std::make_shared<QtView>(*p.workbench);
+    p.driver = makeQtDriver(*p.workbench, *view);
+    p.keepAlive = view;
+    return p;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool qt = false;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--qt") {
+            qt = true;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty()) {
+        std::cerr << "usage: ondalab-scenario [--qt] FILE.scn...\n";
+        return 2;
+    }
+    std::unique_ptr<QApplication> app;
+    if (qt) {
+        if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    Tally tally;
+    bool readable = true;
+    for (const auto& file : files) readable = runFile(file, qt ? qtProgram : modelProgram, tally) && readable;
+    std::cout << tally.passed << " passed, " << tally.failed << " failed\n";
+    return readable && tally.failed == 0 ? 0 : 1;
+}
