@@ -1,0 +1,15 @@
+#include "calc/lc/coil_opener.h"
+
+#include "common/workbench.h"
+
+namespace ondalab {
+
+void openCoilForm(Form& caller, CoilCall call) {
+    // Callers differ in whether they place before or after showing; the end
+    // state is the same, so one order serves them all.
+    Form& coil = caller.workbench().show("frmbobine", false);
+    coil.move(kCoilFormLeft, call.coilTop);
+    if (call.callerMovesAside) caller.move(180, 180);
+}
+
+}  // namespace ondalab
