@@ -25,7 +25,7 @@ bench: build
 	@scripts/run-gui $(BUILD)/ondalab-bench
 
 screenshots: build
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-screenshots $(BUILD)/screenshots
+	@mkdir -p $(BUILD)/screenshots && ONDALAB_SHOTS=$(BUILD)/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

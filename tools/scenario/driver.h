@@ -27,6 +27,9 @@ public:
     virtual void closeForm(Form& f) { wb_.userClose(f); }
     // Lets a real event loop catch up; nothing to do for the model.
     virtual void settle() {}
+    // Writes a picture of the active form (and of an open menu) to NAME.png
+    // in the screenshot folder; the model has nothing to show.
+    virtual void screenshot(const std::string& /*name*/) {}
 
     // What the user sees.
     virtual std::string seenText(Form&, Control& c) { return c.seenText(); }

@@ -198,6 +198,9 @@ private:
             need(l, 2, "print FORM.CTRL");
             auto [f, c] = control(w[1]);
             std::cout << w[1] << " = " << quote(d_.seenText(*f, *c)) << '\n';
+        } else if (verb == "screenshot") {
+            need(l, 2, "screenshot NAME");
+            d_.screenshot(w[1]);
         } else {
             throw StepError{"unknown verb " + verb};
         }
