@@ -1,0 +1,180 @@
+#include "qt/controlwidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "qt/clicklabel.h"
+
+namespace ondalab::qt {
+
+namespace {
+
+QString str(const std::string& s) { return QString::fromStdString(s); }
+
+Qt::Alignment alignmentOf(Align a) {
+    switch (a) {
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+void applyText(QWidget* w, const Control& c) {
+    const QString text = str(c.text());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        // A label has no access key of its own: it shows the text as seen.
+        label->setText(str(c.seenText()));
+        label->setAlignment(alignmentOf(c.spec().align) | Qt::AlignTop);
+        label->setFrameStyle(c.spec().border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        // Rewriting an equal text would move the user's cursor to the end.
+        if (edit->text() != text) edit->setText(text);
+        edit->setAlignment(alignmentOf(c.spec().align) | Qt::AlignVCenter);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QStringList items;
+        for (const auto& item : c.items()) items << str(item);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+        if (shown != items) {
+            combo->clear();
+            combo->addItems(items);
+        }
+        if (combo->currentText() != text) combo->setEditText(text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setTitle(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(text);  // Qt reads "&" as the access key, as the model does
+        if (button->isCheckable()) button->setChecked(c.checked());
+    }
+}
+
+}  // namespace
+
+bool isPainted(ControlKind kind) {
+    return kind == ControlKind::Image || kind == ControlKind::Line || kind == ControlKind::Shape;
+}
+
+QWidget* createWidget(const Control& c, QWidget* parent) {
+    QWidget* w = nullptr;
+    switch (c.kind()) {
+        case ControlKind::Label: {
+            auto* label = new ClickLabel(parent);
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::PlainText);
+            label->setAutoFillBackground(false);  // the form's drawing shows through
+            w = label;
+            break;
+        }
+        case ControlKind::TextBox:
+            w = new QLineEdit(parent);
+            break;
+        case ControlKind::Button:
+            w = new QPushButton(parent);
+            break;
+        case ControlKind::Option: {
+            auto* option = new QRadioButton(parent);
+            option->setAutoExclusive(false);  // the model clears the others of the group
+            w = option;
+            break;
+        }
+        case ControlKind::CheckBox:
+            w = new QCheckBox(parent);
+            break;
+        case ControlKind::Frame:
+            w = new QGroupBox(parent);
+            break;
+        case ControlKind::Combo: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            w = combo;
+            break;
+        }
+        default:
+            return nullptr;
+    }
+    // Clicks do not move the focus by themselves: the model moves it when
+    // it accepts the click, and the view follows.
+    const bool typed = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::Combo;
+    w->setFocusPolicy(!c.focusable() ? Qt::NoFocus : typed ? Qt::StrongFocus : Qt::TabFocus);
+    w->setObjectName(QString::fromStdString(c.name()));
+    return w;
+}
+
+void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset) {
+    const QSignalBlocker block(w);
+    QWidget* inner = nullptr;  // the line edit of a combo box
+    if (auto* combo = qobject_cast<QComboBox*>(w)) inner = combo->lineEdit();
+    const QSignalBlocker blockInner(inner);
+
+    applyText(w, c);
+    w->setGeometry(s.pixels(c.rect()).translated(0, topOffset));
+    QPalette pal = w->palette();
+    pal.setColor(foreRole(c.kind()), colorOf(c.fore()));
+    w->setPalette(pal);
+    w->setFont(fontOf(c.spec().font));
+    w->setToolTip(QString::fromStdString(c.tooltip()));
+    w->setEnabled(c.enabled());
+    w->setVisible(c.visible());
+}
+
+QPalette::ColorRole foreRole(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextBox:
+        case ControlKind::Combo:
+            return QPalette::Text;
+        case ControlKind::Button:
+            return QPalette::ButtonText;
+        default:
+            return QPalette::WindowText;
+    }
+}
+
+QFont fontOf(const Font& f) {
+    QFont font(f.serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
+    font.setPointSize(f.points > 0 ? f.points : 8);
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    return font;
+}
+
+QColor colorOf(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+Rgb rgbOf(const QColor& c) {
+    return (static_cast<Rgb>(c.red()) << 16) | (static_cast<Rgb>(c.green()) << 8) | static_cast<Rgb>(c.blue());
+}
+
+QString withoutAccessKeys(const QString& s) {
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == u'&' && i + 1 < s.size()) ++i;  // "&x" -> x, "&&" -> &
+        out += s[i];
+    }
+    return out;
+}
+
+std::string shownText(const QWidget* w) {
+    QString text;
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        text = label->text();
+    else if (auto* edit = qobject_cast<const QLineEdit*>(w))
+        text = edit->text();
+    else if (auto* combo = qobject_cast<const QComboBox*>(w))
+        text = combo->currentText();
+    else if (auto* box = qobject_cast<const QGroupBox*>(w))
+        text = withoutAccessKeys(box->title());
+    else if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        text = withoutAccessKeys(button->text());
+    return text.toStdString();
+}
+
+}  // namespace ondalab::qt

@@ -1,0 +1,35 @@
+// The widget for each kind of control and the one place that writes a
+// control's state (text, geometry, colours, font...) onto its widget.
+// Painted kinds (image, line, shape) and timers have no widget.
+#pragma once
+
+#include <QPalette>
+#include <QWidget>
+#include <string>
+
+#include "common/control.h"
+#include "qt/twips.h"
+
+namespace ondalab::qt {
+
+// A new widget for the control, or nullptr for kinds drawn by the form.
+QWidget* createWidget(const Control& c, QWidget* parent);
+bool isPainted(ControlKind kind);
+
+// Writes everything the model says about the control onto its widget;
+// `topOffset` is the menu bar height in pixels. Signals stay blocked while
+// writing, so nothing goes back to the model.
+void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset);
+
+// The palette role that carries a kind's fore colour.
+QPalette::ColorRole foreRole(ControlKind kind);
+QFont fontOf(const Font& f);
+QColor colorOf(Rgb rgb);
+Rgb rgbOf(const QColor& c);
+
+// What a widget shows as its caption or text, access keys removed:
+// "&CALCOLA" -> "CALCOLA", "&&" -> "&".
+std::string shownText(const QWidget* w);
+QString withoutAccessKeys(const QString& s);
+
+}  // namespace ondalab::qt

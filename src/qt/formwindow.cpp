@@ -1,0 +1,206 @@
+#include "qt/formwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/clicklabel.h"
+#include "qt/controlwidget.h"
+#include "qt/drawing.h"
+
+namespace ondalab::qt {
+
+FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
+    : QWidget(nullptr), form_(&form), scale_(scale), events_(events), topOffset_(menuBarPixels(form, scale)) {
+    setObjectName(QString::fromStdString(form.name()));
+    applyStyle();
+    if (!form.menu().empty()) {
+        menuBar_ = new QMenuBar(this);
+        buildMenu(form.menu(), menuBar_);
+    }
+    createWidgets();
+    syncAll();
+}
+
+void FormWindow::applyStyle() {
+    const FormSpec& spec = form_->spec();
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    if (spec.style == FrameStyle::Sizable)
+        flags |= Qt::Window | Qt::WindowMinMaxButtonsHint;
+    else if (spec.inTaskbar)  // a dialog would stay out of the task bar
+        flags |= Qt::Window | Qt::WindowMinimizeButtonHint;
+    else
+        flags |= Qt::Dialog;
+    setWindowFlags(flags);
+}
+
+void FormWindow::createWidgets() {
+    QWidget* previous = nullptr;
+    std::vector<QWidget*> frames;
+    for (const auto& c : form_->controls()) {
+        QWidget* w = createWidget(*c, this);
+        if (!w) continue;
+        widgets_[c.get()] = w;
+        controls_[w] = c.get();
+        connectWidget(w, *c);
+        if (c->kind() == ControlKind::Frame) frames.push_back(w);
+        // The tab order is the order of the control table.
+        if (c->focusable()) {
+            if (previous) setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+    for (QWidget* f : frames) f->lower();  // a frame lies beneath what it holds
+    if (menuBar_) menuBar_->raise();
+}
+
+void FormWindow::connectWidget(QWidget* w, Control& c) {
+    // Every callback checks form_: a closed form's widgets may still emit
+    // while the window is on its way out.
+    auto clicked = [this, &c] {
+        if (form_) events_.click(*form_, c);
+    };
+    if (auto* label = qobject_cast<ClickLabel*>(w)) {
+        connect(label, &ClickLabel::clicked, this, clicked);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
+            if (form_) events_.edit(*form_, c, text.toStdString());
+        });
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, &c](const QString& text) {
+            if (form_) events_.edit(*form_, c, text.toStdString());
+        });
+        connect(combo, &QComboBox::activated, this, [this, &c, combo](int index) {
+            if (form_) events_.pick(*form_, c, combo->itemText(index).toStdString());
+        });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        connect(button, &QAbstractButton::clicked, this, clicked);
+    }
+}
+
+void FormWindow::buildMenu(const std::vector<MenuItem>& items, QWidget* into) {
+    for (const MenuItem& item : items) {
+        const QString caption = QString::fromStdString(item.caption);
+        if (!item.children.empty()) {
+            auto* menu = new QMenu(caption, into);
+            menu->setObjectName(QString::fromStdString(item.name));
+            connect(menu, &QMenu::aboutToShow, this, [this] { events_.menuOpening(); });
+            buildMenu(item.children, menu);
+            into->addAction(menu->menuAction());
+            continue;
+        }
+        auto* action = new QAction(caption, into);
+        action->setObjectName(QString::fromStdString(item.name));
+        if (item.caption == "-") {
+            action->setSeparator(true);
+        } else {
+            connect(action, &QAction::triggered, this, [this, name = item.name] {
+                if (form_) events_.menuChosen(name);
+            });
+            actions_.emplace_back(&item, action);
+        }
+        into->addAction(action);
+    }
+}
+
+void FormWindow::detach() {
+    form_ = nullptr;
+    for (auto& [control, w] : widgets_) w->blockSignals(true);
+    widgets_.clear();
+    controls_.clear();
+    for (auto& [item, action] : actions_) action->blockSignals(true);
+    actions_.clear();
+}
+
+QWidget* FormWindow::widgetOf(const Control& c) const {
+    const auto it = widgets_.find(&c);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+Control* FormWindow::controlOf(const QWidget* w) const {
+    for (; w && w != this; w = w->parentWidget()) {
+        const auto it = controls_.find(w);
+        if (it != controls_.end()) return it->second;
+    }
+    return nullptr;
+}
+
+QAction* FormWindow::action(const std::string& item) const {
+    for (const auto& [entry, action] : actions_)
+        if (entry->name == item) return action;
+    return nullptr;
+}
+
+void FormWindow::syncForm() {
+    if (!form_) return;
+    setWindowTitle(QString::fromStdString(form_->caption()));
+    const QRect client = clientGeometry(form_->rect(), scale_);
+    if (form_->spec().style == FrameStyle::Fixed) {
+        setFixedSize(client.size());
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    setGeometry(client);
+    update();
+}
+
+void FormWindow::syncControl(const Control& c) {
+    if (QWidget* w = widgetOf(c))
+        applyState(w, c, scale_, topOffset_);
+    else if (isPainted(c.kind()))
+        update();
+}
+
+void FormWindow::syncAll() {
+    syncForm();
+    if (!form_) return;
+    for (const auto& c : form_->controls()) syncControl(*c);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    if (!form_) return;
+    QPainter p(this);
+    p.fillRect(rect(), colorOf(form_->spec().back));
+    paintPicture(p, form_->spec().background, QPoint(0, topOffset_), scale_);
+    for (const auto& c : form_->controls())
+        if (c->visible() && isPainted(c->kind())) paintControl(p, *c, scale_, topOffset_);
+}
+
+// The close box asks the model; it closes the form (and so this window)
+// when it agrees.
+void FormWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (form_) events_.closeBox(*form_);
+}
+
+// Images are painted, not widgets: a click on one is found here.
+void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
+    QWidget::mouseReleaseEvent(e);
+    if (!form_ || e->button() != Qt::LeftButton) return;
+    const QPoint at = e->position().toPoint();
+    const auto& controls = form_->controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        Control& c = **it;
+        if (c.kind() != ControlKind::Image || !c.usable()) continue;
+        if (scale_.pixels(c.rect()).translated(0, topOffset_).contains(at)) {
+            events_.click(*form_, c);
+            return;
+        }
+    }
+}
+
+void FormWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (menuBar_) menuBar_->setGeometry(0, 0, width(), topOffset_);
+}
+
+}  // namespace ondalab::qt

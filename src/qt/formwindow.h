@@ -1,0 +1,79 @@
+// One top-level window per open form: the client area with a widget per
+// control, the form's drawing painted underneath, and a menu bar for a form
+// that has a menu. It knows no particular form; what the user does goes to
+// the WindowEvents it was given.
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/form.h"
+#include "qt/twips.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace ondalab::qt {
+
+// What the user did in a window, in model terms.
+struct WindowEvents {
+    virtual ~WindowEvents() = default;
+    virtual void click(Form& f, Control& c) = 0;
+    virtual void edit(Form& f, Control& c, const std::string& text) = 0;
+    virtual void pick(Form& f, Control& c, const std::string& entry) = 0;
+    virtual void closeBox(Form& f) = 0;
+    virtual void menuChosen(const std::string& item) = 0;
+    virtual void menuOpening() = 0;  // a menu is about to drop down
+};
+
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow(Form& form, const TwipScale& scale, WindowEvents& events);
+
+    // The form, or nullptr once it has been closed in the model.
+    Form* form() const { return form_; }
+    // The model form is gone: forget it and ignore the widgets from now on.
+    void detach();
+
+    QWidget* widgetOf(const Control& c) const;
+    // The control a widget (or one of its inner widgets) belongs to.
+    Control* controlOf(const QWidget* w) const;
+    QAction* action(const std::string& item) const;
+    // Each leaf entry of the menu with its action.
+    const std::vector<std::pair<const MenuItem*, QAction*>>& menuActions() const { return actions_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+
+    const TwipScale& scale() const { return scale_; }
+    int topOffset() const { return topOffset_; }
+
+    void syncForm();  // caption and geometry
+    void syncControl(const Control& c);
+    void syncAll();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void applyStyle();
+    void createWidgets();
+    void connectWidget(QWidget* w, Control& c);
+    void buildMenu(const std::vector<MenuItem>& items, QWidget* into);
+
+    Form* form_;
+    TwipScale scale_;
+    WindowEvents& events_;
+    int topOffset_ = 0;
+    std::map<const Control*, QWidget*> widgets_;
+    std::map<const QWidget*, Control*> controls_;
+    QMenuBar* menuBar_ = nullptr;
+    std::vector<std::pair<const MenuItem*, QAction*>> actions_;
+};
+
+}  // namespace ondalab::qt

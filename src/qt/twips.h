@@ -1,0 +1,36 @@
+// Twips <-> pixels. A twip is 1/1440 inch, so 15 twips make one pixel at
+// 96 dpi; on a screen with another logical dpi everything scales with it.
+// The model's form geometry is the outer window; Qt places the client area,
+// so the window chrome is added or removed here and nowhere else.
+#pragma once
+
+#include <QRect>
+
+#include "common/form.h"
+
+namespace ondalab::qt {
+
+class TwipScale {
+public:
+    explicit TwipScale(double logicalDpi = 96.0) : factor_(logicalDpi / 96.0) {}
+    // The primary screen's logical dpi (96 when there is no screen).
+    static TwipScale ofPrimaryScreen();
+
+    double factor() const { return factor_; }
+    int pixels(int twips) const;
+    int twips(int pixels) const;
+    QRect pixels(const Rect& r) const;
+    Rect twips(const QRect& r) const;
+
+private:
+    double factor_;
+};
+
+// Outer geometry of a form in twips -> its client area in screen pixels.
+QRect clientGeometry(const Rect& outer, const TwipScale& s);
+// And back: a client area in screen pixels -> the outer geometry in twips.
+Rect outerGeometry(const QRect& client, const TwipScale& s);
+// Height of a form's menu bar in pixels (0 for a form without a menu).
+int menuBarPixels(const Form& f, const TwipScale& s);
+
+}  // namespace ondalab::qt
