@@ -1,0 +1,195 @@
+// The rules the form model enforces once for every form.
+#include <gtest/gtest.h>
+
+#include "common/fault.h"
+#include "common/scripted.h"
+#include "common/workbench.h"
+
+namespace ondalab {
+namespace {
+
+using K = ControlKind;
+
+// A small form: two options, an input whose Change mirrors it into a
+// label, a button that divides 1 by the input, and a timer.
+class Probe : public Form {
+public:
+    explicit Probe(Workbench& wb)
+        : Form(wb, {.name = "probe", .caption = "PROBE", .rect = {0, 0, 3000, 2000}, .faultFocus = "txtin"},
+               {
+                   {.kind = K::Label, .name = "lblnote", .text = "nota"},
+                   {.kind = K::Option, .name = "Option1(0)", .text = "uno", .group = "Frame1"},
+                   {.kind = K::Option, .name = "Option1(1)", .text = "due", .group = "Frame1"},
+                   {.kind = K::TextBox, .name = "txtin"},
+                   {.kind = K::Label, .name = "lblecho"},
+                   {.kind = K::Label, .name = "lblout", .text = "vuoto"},
+                   {.kind = K::Button, .name = "cmdcalcola", .text = "&CALCOLA"},
+                   {.kind = K::Timer, .name = "Timer1", .interval = 500},
+               }) {
+        onClick("Option1", &Probe::Option1_Click);
+        onChange("txtin", &Probe::txtin_Change);
+        onClick("cmdcalcola", &Probe::cmdcalcola_Click);
+        onTimer("Timer1", &Probe::Timer1_Timer);
+    }
+    int clicks[2] = {0, 0};
+    int changes = 0;
+    int ticks = 0;
+
+private:
+    void Option1_Click(int i) { ++clicks[i]; }
+    void txtin_Change() {
+        ++changes;
+        const double v = num("txtin");
+        (*this)["lblecho"].setText(general(checkedDiv(1, v)));  // quiet fault on a keystroke
+    }
+    void cmdcalcola_Click() {
+        (*this)["lblecho"].setText("scritto prima del guasto");
+        (*this)["lblout"].setText(general(checkedDiv(1, num("txtin"))));
+    }
+    void Timer1_Timer() { ++ticks; }
+};
+
+class Other : public Form {
+public:
+    explicit Other(Workbench& wb)
+        : Form(wb, {.name = "other", .caption = "OTHER", .rect = {0, 0, 2000, 1000}},
+               {{.kind = K::Button, .name = "cmdesci", .text = "E S C I"}}) {}
+};
+
+struct Bench : ::testing::Test {
+    ScriptedPlatform platform;
+    std::unique_ptr<Workbench> wb;
+    void SetUp() override {
+        FormRegistry reg;
+        reg.add("probe", [](Workbench& w) { return std::make_unique<Probe>(w); });
+        reg.add("other", [](Workbench& w) { return std::make_unique<Other>(w); });
+        wb = std::make_unique<Workbench>(platform.services(), std::move(reg));
+    }
+    Probe& probe(bool modal = true) { return static_cast<Probe&>(wb->show("probe", modal)); }
+};
+
+TEST_F(Bench, OpeningCentresAndGivesTheFirstOptionTheFocusAndTheChoice) {
+    Probe& p = probe();
+    EXPECT_EQ(p.rect().left, (19200 - 3000) / 2);
+    EXPECT_EQ(p.rect().top, (10800 - 2000) / 2);
+    EXPECT_EQ(p.focused(), &p["Option1(0)"]);
+    EXPECT_TRUE(p["Option1(0)"].checked());
+    EXPECT_EQ(p.clicks[0], 1);
+}
+
+TEST_F(Bench, ChoosingAnOptionClearsItsGroupAndFocusingAChosenOneRunsNothing) {
+    Probe& p = probe();
+    wb->userFocus(p, p["Option1(1)"]);
+    EXPECT_TRUE(p["Option1(1)"].checked());
+    EXPECT_FALSE(p["Option1(0)"].checked());
+    EXPECT_EQ(p.clicks[1], 1);
+    wb->userClick(p, p["Option1(1)"]);
+    EXPECT_EQ(p.clicks[1], 1);
+}
+
+TEST_F(Bench, ChangeFiresOnlyForADifferentText) {
+    Probe& p = probe();
+    wb->userEdit(p, p["txtin"], "4");
+    wb->userEdit(p, p["txtin"], "4");
+    EXPECT_EQ(p.changes, 1);
+    EXPECT_EQ(p["lblecho"].text(), "0,25");
+    p["txtin"].setText("2");  // a handler's write fires Change too
+    EXPECT_EQ(p.changes, 2);
+    EXPECT_EQ(p["lblecho"].text(), "0,5");
+}
+
+TEST_F(Bench, AFaultOnAKeystrokeIsQuietAndKeepsTheTypedText) {
+    Probe& p = probe();
+    wb->userEdit(p, p["txtin"], "4");
+    wb->userEdit(p, p["txtin"], "0");
+    EXPECT_EQ(p["txtin"].text(), "0");
+    EXPECT_EQ(p["lblecho"].text(), "0,25");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(Bench, AFaultOnAClickWarnsAndPutsEveryControlBack) {
+    Probe& p = probe();
+    wb->userEdit(p, p["txtin"], "0");
+    wb->userClick(p, p["cmdcalcola"]);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].prompt, "CALCOLO IMPOSSIBILE CON I DATI INSERITI");
+    EXPECT_EQ(platform.boxes[0].title, "MESSAGGIO DI ERRORE");
+    EXPECT_EQ(platform.boxes[0].kind, BoxKind::Exclamation);
+    EXPECT_EQ(p["lblecho"].text(), "");  // the write before the fault is undone
+    EXPECT_EQ(p["lblout"].text(), "vuoto");
+    EXPECT_EQ(p.focused(), &p["txtin"]);
+}
+
+TEST_F(Bench, AModalFormBlocksTheFormsBeneath) {
+    Other& o = static_cast<Other&>(wb->show("other", false));
+    Probe& p = probe(true);
+    EXPECT_TRUE(wb->isBlocked(o));
+    EXPECT_FALSE(wb->isBlocked(p));
+    EXPECT_EQ(wb->activeForm(), &p);
+    wb->userClose(o);
+    EXPECT_NE(wb->openForm("other"), nullptr);
+    wb->userClose(p);
+    EXPECT_FALSE(wb->isBlocked(o));
+    EXPECT_EQ(wb->activeForm(), &o);
+}
+
+TEST_F(Bench, AskingAgainBringsTheOpenFormForwardWithItsValues) {
+    Probe& p = probe(false);
+    wb->show("other", false);
+    wb->userEdit(p, p["txtin"], "8");
+    Form& again = wb->show("probe", true);
+    EXPECT_EQ(&again, &p);
+    EXPECT_EQ(wb->openForms().back(), &p);
+    EXPECT_EQ(p["txtin"].text(), "8");
+    EXPECT_FALSE(wb->isModal(p));
+}
+
+TEST_F(Bench, ClosingDiscardsTheValuesAndTheLastCloseEndsTheProgram) {
+    wb->show("other", false);
+    Probe& p = probe();
+    wb->userEdit(p, p["txtin"], "8");
+    wb->close(p);
+    EXPECT_FALSE(wb->ended());
+    Probe& fresh = probe();
+    EXPECT_EQ(fresh["txtin"].text(), "");
+    wb->close(fresh);
+    wb->userClose(*wb->openForm("other"));
+    EXPECT_TRUE(wb->ended());
+}
+
+TEST_F(Bench, TimersTickOnTheClockAndStopWithTheirForm) {
+    Probe& p = probe();
+    platform.advance(1499);
+    EXPECT_EQ(p.ticks, 2);
+    p["Timer1"].setEnabled(false);
+    platform.advance(5000);
+    EXPECT_EQ(p.ticks, 2);
+}
+
+TEST_F(Bench, SeenTextDropsAccessKeyMarks) {
+    Probe& p = probe();
+    EXPECT_EQ(p["cmdcalcola"].seenText(), "CALCOLA");
+    p["lblnote"].setText("A && B");
+    EXPECT_EQ(p["lblnote"].seenText(), "A & B");
+}
+
+TEST_F(Bench, MissingDataCheckWarnsOnZeroAndStopsSilentlyOnNegative) {
+    struct Open : Probe {
+        using Probe::missingDataOk;
+        using Probe::Probe;
+    };
+    FormRegistry reg;
+    reg.add("probe", [](Workbench& w) { return std::make_unique<Open>(w); });
+    Workbench bench(platform.services(), std::move(reg));
+    auto& f = static_cast<Open&>(bench.show("probe", true));
+    EXPECT_FALSE(f.missingDataOk(-1, "txtin"));
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_FALSE(f.missingDataOk(0, "txtin"));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].prompt, "MANCANO DATI");
+    EXPECT_EQ(f.focused(), &f["txtin"]);
+    EXPECT_TRUE(f.missingDataOk(2, "txtin"));
+}
+
+}  // namespace
+}  // namespace ondalab
