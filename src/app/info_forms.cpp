@@ -1,0 +1,113 @@
+#include "app/info_forms.h"
+
+#include "common/workbench.h"
+
+namespace ondalab {
+
+namespace {
+
+// "Leggimi": 7320 wide, centred across the screen, its client area starting
+// 2460 twips below the top of the screen.
+constexpr int kAboutWidth = 7320;
+constexpr int kAboutHeight = 4500;
+constexpr int kAboutClientTop = 2460;
+
+Stroke line(int x1, int y1, int x2, int y2, Rgb pen, int width = 1) {
+    return {Stroke::Kind::Line, {{x1, y1}, {x2, y2}}, pen, width};
+}
+
+// Our own picture for the information window: a small vertical antenna on a
+// box of a transceiver, with its waves, on a pale sky.
+Picture aboutPicture() {
+    constexpr Rgb sky = 0xE4EEF8, steel = 0x505A64, wave = 0x7FA7D9, panel = 0x3C4650, dial = 0xF0C040;
+    Picture p;
+    p.push_back({Stroke::Kind::Rect, {{0, 0}, {1800, 2000}}, steel, 1, true, sky});
+    for (int r = 300; r <= 900; r += 300)
+        p.push_back({Stroke::Kind::Ellipse, {{900 - r, 500 - r}, {900 + r, 500 + r}}, wave, 1});
+    p.push_back(line(900, 200, 900, 1350, steel, 2));  // the whip
+    p.push_back(line(900, 1000, 650, 1350, steel, 1));  // its radials
+    p.push_back(line(900, 1000, 1150, 1350, steel, 1));
+    p.push_back({Stroke::Kind::Rect, {{250, 1350}, {1550, 1850}}, panel, 1, true, panel});  // the set
+    p.push_back({Stroke::Kind::Ellipse, {{380, 1450}, {680, 1750}}, dial, 1, true, dial});
+    for (int x = 850; x <= 1350; x += 250)
+        p.push_back({Stroke::Kind::Rect, {{x, 1550}, {x + 150, 1650}}, dial, 1, true, dial});
+    return p;
+}
+
+std::vector<ControlSpec> aboutControls() {
+    using K = ControlKind;
+    return {
+        {.kind = K::Image, .name = "Picture1", .rect = {120, 120, 1800, 2000}, .picture = aboutPicture()},
+        {.kind = K::Label,
+         .name = "Label4",
+         .rect = {2200, 200, 4800, 500},
+         .text = "ONDALAB",
+         .fore = colors::darkBlue,
+         .font = {.serif = true, .points = 18, .bold = true},
+         .align = Align::Center},
+        {.kind = K::Label,
+         .name = "Label5",
+         .rect = {2200, 850, 4800, 500},
+         .text = "Raccolta di calcoli per radioamatori e hobbisti di elettronica",
+         .align = Align::Center},
+        {.kind = K::Label,
+         .name = "Label6",
+         .rect = {2200, 1450, 4800, 600},
+         .text = "Programma di libero uso, senza alcuna garanzia: l'autore non risponde dell'uso dei risultati.",
+         .align = Align::Center},
+        {.kind = K::Label, .name = "Label2", .rect = {2200, 2250, 2300, 300}, .text = "VERSIONE 2.4.1"},
+        {.kind = K::Label,
+         .name = "Label3",
+         .rect = {4700, 2250, 2300, 300},
+         .text = "Q0QQQ  4/2002",
+         .align = Align::Right},
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 2700, 6960, 700},
+         .text = "In ogni maschera i decimali devono essere separati dalle unità dal punto del tastierino numerico; "
+                 "il sistema è risultato molto più pratico e veloce rispetto l'uso della virgola.",
+         .font = {.bold = true}},
+        {.kind = K::Button, .name = "cmdchiudi", .rect = {2760, 3550, 1600, 450}, .text = "CHIUDI"},
+    };
+}
+
+std::vector<ControlSpec> disclaimerControls() {
+    using K = ControlKind;
+    return {
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {240, 240, 5640, 1900},
+         .text = "Le formule utilizzate sono quelle riportate sui vari testi e/o articoli sull'argomento. I risultati "
+                 "ottenuti, sono in ogni caso da considerare come indicativi, in quanto, a prescindere dall'esattezza "
+                 "delle formule stesse, troppi fattori, anche imprevedibili, fanno si che l'attuazione pratica si "
+                 "discosti dal calcolo teorico.  Esso rimane, tuttavia, indispensabile quale dato di partenza ai fini "
+                 "della realizzazione.",
+         .font = {.points = 9},
+         .align = Align::Center},
+        {.kind = K::Button, .name = "cmdchiudi", .rect = {2260, 2350, 1600, 450}, .text = "CHIUDI"},
+    };
+}
+
+}  // namespace
+
+Frmabaut::Frmabaut(Workbench& wb)
+    : Form(wb,
+           {.name = "frmabaut",
+            .caption = "Informazioni",
+            .rect = {0, kAboutClientTop - kCaptionTwips, kAboutWidth, kAboutHeight},
+            .centred = false},  // the load step centres it across the screen only
+           aboutControls()) {
+    onClick("cmdchiudi", &Frmabaut::cmdchiudi_Click);
+}
+
+void Frmabaut::Form_Load() {
+    resize(kAboutWidth, rect().height);
+    move((workbench().services().screen.widthTwips() - kAboutWidth) / 2, rect().top);
+}
+
+Frmavvertenza::Frmavvertenza(Workbench& wb)
+    : Form(wb, {.name = "frmavvertenza", .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}}, disclaimerControls()) {
+    onClick("cmdchiudi", &Frmavvertenza::cmdchiudi_Click);
+}
+
+}  // namespace ondalab

@@ -1,0 +1,27 @@
+// The two fixed-text windows: "Leggimi" (frmabaut) and the disclaimer
+// (frmavvertenza). Neither reads input; both are modal, unloaded on close
+// and show the same texts every time.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class Frmabaut : public Form {
+public:
+    explicit Frmabaut(Workbench& wb);
+    void Form_Load() override;
+
+private:
+    void cmdchiudi_Click() { close(); }
+};
+
+class Frmavvertenza : public Form {
+public:
+    explicit Frmavvertenza(Workbench& wb);
+
+private:
+    void cmdchiudi_Click() { close(); }
+};
+
+}  // namespace ondalab
