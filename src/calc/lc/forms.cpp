@@ -1,7 +1,10 @@
 #include "calc/forms.h"
+#include "calc/lc/coil_form.h"
 
 namespace ondalab {
 
-void registerLcForms(FormRegistry& /*registry*/) {}
+void registerLcForms(FormRegistry& registry) {
+    registry.add("frmbobine", factoryOf<Frmbobine>());
+}
 
 }  // namespace ondalab

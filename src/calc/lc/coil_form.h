@@ -1,0 +1,20 @@
+// The HF coil form: turns for an inductance, or the inductance of a number
+// of turns, of a single-layer air-core coil, and the wire it takes. Other
+// calculators open it beside themselves (coil_opener.h).
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class Frmbobine : public Form {
+public:
+    explicit Frmbobine(Workbench& wb);
+
+private:
+    void Option1_Click(int index);
+    void cmdcalcola_Click();
+    void cmdesci_Click() { close(); }
+};
+
+}  // namespace ondalab
