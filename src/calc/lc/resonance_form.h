@@ -1,0 +1,20 @@
+// Resonance: frequency, wavelength and L / C of an inductance and a
+// capacitance; opens the coil form beside itself.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class Frmrisonanza : public Form {
+public:
+    explicit Frmrisonanza(Workbench& wb);
+    void Form_Load() override;
+
+private:
+    void cmdcalcola_Click();
+    void cmdchiamabobine_Click();
+    void cdmesci_Click() { close(); }
+};
+
+}  // namespace ondalab
