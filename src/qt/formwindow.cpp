@@ -23,6 +23,7 @@ FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
     applyStyle();
     if (!form.menu().empty()) {
         menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);  // inside the window, where the geometry expects it
         buildMenu(form.menu(), menuBar_);
     }
     createWidgets();

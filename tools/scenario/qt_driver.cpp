@@ -3,9 +3,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QTest>
+#include <iostream>
 
 #include "qt/controlwidget.h"
 #include "qt/qtview.h"
@@ -32,15 +38,19 @@ class QtDriver : public Driver {
 public:
     QtDriver(Workbench& wb, QtView& view) : Driver(wb), view_(view) {}
 
+    // An entry runs its action; an entry with a submenu drops it down (for a
+    // screenshot), as clicking the menu bar would.
     void menu(const std::string& item) override {
+        closePopups();
         view_.refreshMenus();
         if (QAction* a = view_.menuAction(item))
             a->trigger();  // a disabled entry ignores it, as the real menu does
-        else
+        else if (!dropDown(item))
             Driver::menu(item);
     }
 
     void click(Form& f, Control& c) override {
+        closePopups();
         if (QWidget* w = view_.widget(f, c)) {
             QTest::mouseClick(w, Qt::LeftButton);
         } else if (QWidget* win = view_.window(f); win && c.kind() == ControlKind::Image) {
@@ -51,7 +61,10 @@ public:
         }
     }
 
-    void focus(Form& f, Control& c) override { view_.focusByUser(f, c); }
+    void focus(Form& f, Control& c) override {
+        closePopups();
+        view_.focusByUser(f, c);
+    }
 
     // One key press per character: each is one edit, so one Change.
     void typeChars(Form& f, Control& c, const std::string& chars) override {
@@ -60,6 +73,7 @@ public:
             Driver::typeChars(f, c, chars);
             return;
         }
+        closePopups();
         view_.focusByUser(f, c);
         for (size_t i = 0; i < chars.size();) {
             const size_t n = sequenceLength(chars, i);
@@ -81,6 +95,7 @@ public:
             Driver::replaceText(f, c, text);
             return;
         }
+        closePopups();
         view_.focusByUser(f, c);
         if (!(edit = lineEditOf(view_.widget(f, c)))) return;
         if (edit->text() == QString::fromStdString(text)) return;  // nothing edited, no Change
@@ -95,6 +110,7 @@ public:
             Driver::pick(f, c, entry);
             return;
         }
+        closePopups();
         // What choosing from the drop-down list comes to: a new current
         // entry, announced as activated.
         combo->setCurrentIndex(index);
@@ -102,6 +118,7 @@ public:
     }
 
     void closeForm(Form& f) override {
+        closePopups();
         if (QWidget* win = view_.window(f))
             win->close();  // the close box: the model decides
         else
@@ -111,6 +128,27 @@ public:
     void settle() override {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The active form as the user sees it, with any menu dropped down over
+    // it, to NAME.png in $ONDALAB_SHOTS (the current folder by default).
+    void screenshot(const std::string& name) override {
+        settle();
+        const Form* active = wb_.activeForm();
+        QWidget* win = active ? view_.window(*active) : nullptr;
+        if (!win) return;
+        QRect area = win->geometry();
+        const auto menus = openMenus(win);
+        for (QMenu* m : menus) area = area.united(m->geometry());
+        QImage shot(area.size(), QImage::Format_RGB32);
+        shot.fill(Qt::white);
+        QPainter p(&shot);
+        p.drawPixmap(win->geometry().topLeft() - area.topLeft(), win->grab());
+        for (QMenu* m : menus) p.drawPixmap(m->geometry().topLeft() - area.topLeft(), m->grab());
+        p.end();
+        const QString dir = qEnvironmentVariableIsEmpty("ONDALAB_SHOTS") ? "." : qEnvironmentVariable("ONDALAB_SHOTS");
+        const QString file = QDir(dir).filePath(QString::fromStdString(name) + ".png");
+        if (!shot.save(file)) std::cerr << "screenshot: cannot write " << file.toStdString() << '\n';
     }
 
     std::string seenText(Form& f, Control& c) override {
@@ -167,6 +205,34 @@ public:
     int tolerance() const override { return 15; }
 
 private:
+    // The submenu called `item` on any open form, dropped down along with
+    // the menus that hold it.
+    bool dropDown(const std::string& item) {
+        for (Form* f : wb_.openForms()) {
+            const qt::FormWindow* win = view_.window(*f);
+            QMenu* menu = win ? win->findChild<QMenu*>(QString::fromStdString(item)) : nullptr;
+            if (!menu || !win->menuBar() || wb_.isBlocked(*f)) continue;
+            std::vector<QMenu*> chain{menu};
+            while (auto* parent = qobject_cast<QMenu*>(chain.back()->parentWidget())) chain.push_back(parent);
+            win->menuBar()->setActiveAction(chain.back()->menuAction());
+            for (size_t i = chain.size() - 1; i > 0; --i) chain[i]->setActiveAction(chain[i - 1]->menuAction());
+            return true;
+        }
+        return false;
+    }
+
+    static std::vector<QMenu*> openMenus(const QWidget* win) {
+        std::vector<QMenu*> out;
+        for (QMenu* m : win->findChildren<QMenu*>())
+            if (m->isVisible()) out.push_back(m);
+        return out;
+    }
+
+    // Whatever the user does next closes a dropped-down menu first.
+    static void closePopups() {
+        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    }
+
     QtView& view_;
 };
 
