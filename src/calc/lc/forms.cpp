@@ -1,11 +1,14 @@
 #include "calc/forms.h"
 #include "calc/lc/coil_form.h"
+#include "calc/lc/filters_form.h"
 #include "calc/lc/resonance_form.h"
 
 namespace ondalab {
 
 void registerLcForms(FormRegistry& registry) {
     registry.add("frmbobine", factoryOf<Frmbobine>());
+    registry.add("frmpassabasso", factoryOf<Frmpassabasso>());
+    registry.add("frmpassaalto", factoryOf<Frmpassaalto>());
     registry.add("frmrisonanza", factoryOf<Frmrisonanza>());
 }
 

@@ -1,0 +1,50 @@
+// The twin filter forms: choose the pi or the T cell by its picture, type
+// the cut-off frequency and the impedance, get L and C; the coil form opens
+// beside them.
+#pragma once
+
+#include "calc/lc/filters.h"
+#include "common/form.h"
+
+namespace ondalab {
+
+// What differs between the low-pass and the high-pass form.
+struct FilterTexts {
+    const char* name;
+    const char* caption;
+    const char* piTitle;
+    const char* tTitle;
+    const char* frequency;
+    const char* impedance;
+    const char* note;
+    Point titleAt;  // where the chosen cell's caption stands over the picture
+};
+
+class FilterForm : public Form {
+public:
+    FilterForm(Workbench& wb, filters::Pass pass, const FilterTexts& texts);
+    void Form_Load() override;
+
+private:
+    void Image1_Click();
+    void Image2_Click();
+    void showDataEntry();
+    void cmdcalcola_Click();
+    void cmdbobine_Click();
+    void cmdesci_Click() { close(); }
+
+    filters::Pass pass_;
+    Point titleAt_;
+};
+
+class Frmpassabasso : public FilterForm {
+public:
+    explicit Frmpassabasso(Workbench& wb);
+};
+
+class Frmpassaalto : public FilterForm {
+public:
+    explicit Frmpassaalto(Workbench& wb);
+};
+
+}  // namespace ondalab
