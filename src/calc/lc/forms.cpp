@@ -1,4 +1,5 @@
 #include "calc/forms.h"
+#include "calc/lc/bandpass_form.h"
 #include "calc/lc/coil_form.h"
 #include "calc/lc/filters_form.h"
 #include "calc/lc/resonance_form.h"
@@ -9,6 +10,7 @@ void registerLcForms(FormRegistry& registry) {
     registry.add("frmbobine", factoryOf<Frmbobine>());
     registry.add("frmpassabasso", factoryOf<Frmpassabasso>());
     registry.add("frmpassaalto", factoryOf<Frmpassaalto>());
+    registry.add("frmpassabanda", factoryOf<Frmpassabanda>());
     registry.add("frmrisonanza", factoryOf<Frmrisonanza>());
 }
 
