@@ -3,6 +3,7 @@
 #include "calc/lc/coil_form.h"
 #include "calc/lc/filters_form.h"
 #include "calc/lc/resonance_form.h"
+#include "calc/lc/tuning_form.h"
 
 namespace ondalab {
 
@@ -12,6 +13,7 @@ void registerLcForms(FormRegistry& registry) {
     registry.add("frmpassaalto", factoryOf<Frmpassaalto>());
     registry.add("frmpassabanda", factoryOf<Frmpassabanda>());
     registry.add("frmrisonanza", factoryOf<Frmrisonanza>());
+    registry.add("frmvalinduttanza", factoryOf<Frmvalinduttanza>());
 }
 
 }  // namespace ondalab

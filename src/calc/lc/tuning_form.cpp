@@ -1,0 +1,134 @@
+#include "calc/lc/tuning_form.h"
+
+#include <array>
+
+#include "calc/lc/cell_drawing.h"
+#include "calc/lc/coil_opener.h"
+#include "calc/lc/tuning.h"
+#include "common/fault.h"
+#include "common/workbench.h"
+
+namespace ondalab {
+
+namespace {
+
+constexpr const char* kInductance = "INDUTTANZA :";
+constexpr const char* kCapacitance = "CAPACITA' :";
+constexpr const char* kFrequency = "FREQUENZA :";
+constexpr const char* kMicrohenry = " microH";
+constexpr const char* kPicofarad = " pF";
+constexpr const char* kMegahertz = " MHz";
+constexpr const char* kResultMask = "#,##0.###";
+constexpr int kCoilTopBesideTuning = 3000;
+
+// The captions of the three rows for each mode: lblinput(i) and lblumisura(i).
+struct Row {
+    const char* caption;
+    const char* unit;
+};
+constexpr std::array<std::array<Row, 3>, 3> kModes = {{
+    {{{kInductance, kMicrohenry}, {kCapacitance, kPicofarad}, {kFrequency, kMegahertz}}},
+    {{{kFrequency, kMegahertz}, {kInductance, kMicrohenry}, {kCapacitance, kPicofarad}}},
+    {{{kFrequency, kMegahertz}, {kCapacitance, kPicofarad}, {kInductance, kMicrohenry}}},
+}};
+constexpr std::array<const char*, 3> kOptions = {"INDUTTANZA e CAPACITA'", "FREQUENZA e INDUTTANZA",
+                                                 "FREQUENZA e CAPACITA'"};
+
+// A coil and a capacitor in parallel.
+Picture tankSketch() {
+    sketch::Drawing d;
+    d.wire({200, 150}, {1500, 150}).wire({200, 1150}, {1500, 1150});
+    d.node({500, 150}).node({1200, 150}).node({500, 1150}).node({1200, 1150});
+    d.wire({500, 150}, {500, 250}).coil({500, 250}, {500, 1050}).wire({500, 1050}, {500, 1150});
+    d.capacitor({1200, 150}, {1200, 1150});
+    return d.picture();
+}
+
+std::vector<ControlSpec> tuningControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c = {
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 120, 7000, 300},
+         .text = "Per bobine senza schermo e senza nucleo",
+         .fore = colors::darkBlue,
+         .font = {.bold = true},
+         .align = Align::Center},
+        {.kind = K::Frame, .name = "Frame1", .rect = {120, 540, 2800, 1560}, .text = "dati conosciuti"},
+    };
+    for (int i = 0; i < 3; ++i)
+        c.push_back({.kind = K::Option,
+                     .name = "Option1(" + std::to_string(i) + ")",
+                     .rect = {240, 840 + i * 400, 2600, 300},
+                     .text = kOptions[static_cast<size_t>(i)],
+                     .group = "Frame1"});
+    const auto caption = [](int i, int top) {
+        return ControlSpec{.kind = K::Label,
+                           .name = "lblinput(" + std::to_string(i) + ")",
+                           .rect = {3050, top + 40, 1500, 300},
+                           .align = Align::Right};
+    };
+    const auto unit = [](int i, int top) {
+        return ControlSpec{
+            .kind = K::Label, .name = "lblumisura(" + std::to_string(i) + ")", .rect = {6250, top + 40, 950, 300}};
+    };
+    c.push_back(caption(0, 700));
+    c.push_back({.kind = K::TextBox, .name = "txtinput1", .rect = {4650, 700, 1500, 360}});
+    c.push_back(unit(0, 700));
+    c.push_back(caption(1, 1200));
+    c.push_back({.kind = K::TextBox, .name = "txtinput2", .rect = {4650, 1200, 1500, 360}});
+    c.push_back(unit(1, 1200));
+    c.push_back(caption(2, 1700));
+    c.push_back({.kind = K::Label, .name = "lblinput(3)", .rect = {4650, 1700, 1500, 360}, .border = true});
+    c.push_back(unit(2, 1700));
+    c.push_back({.kind = K::Image, .name = "Image1", .rect = {720, 2250, 1700, 1300}, .picture = tankSketch()});
+    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {3050, 2350, 1950, 420}, .text = "CALCOLA"});
+    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5150, 2350, 1950, 420}, .text = "ESCI"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdchiamabobine",
+                 .rect = {3050, 2900, 4050, 420},
+                 .text = "DATI PRATICI COSTRUZIONE BOBINE"});
+    return c;
+}
+
+}  // namespace
+
+Frmvalinduttanza::Frmvalinduttanza(Workbench& wb)
+    : Form(wb,
+           {.name = "frmvalinduttanza",
+            .caption = "Calcolo dei parametri di un circuito con  L C in parallelo",
+            .rect = {0, 0, 7440, 4080},
+            .faultFocus = "txtinput1"},
+           tuningControls()) {
+    onClick("Option1", &Frmvalinduttanza::Option1_Click);
+    onClick("cmdcalcola", &Frmvalinduttanza::cmdcalcola_Click);
+    onClick("cmdchiamabobine", &Frmvalinduttanza::cmdchiamabobine_Click);
+    onClick("cmdesci", &Frmvalinduttanza::cmdesci_Click);
+}
+
+void Frmvalinduttanza::Option1_Click(int index) {
+    const auto& rows = kModes[static_cast<size_t>(index)];
+    for (size_t i = 0; i < rows.size(); ++i) {
+        (*this)["lblinput(" + std::to_string(i) + ")"].setText(rows[i].caption);
+        (*this)["lblumisura(" + std::to_string(i) + ")"].setText(rows[i].unit);
+    }
+}
+
+void Frmvalinduttanza::cmdcalcola_Click() {
+    const double a = num("txtinput1");
+    const double b = finite(toSingle(num("txtinput2")));  // the second input is held in single precision
+    if (!missingDataOk(finite(a * b), "txtinput1")) return;
+    // The mode is read from the captions of the two input rows.
+    const std::string& first = (*this)["lblinput(0)"].text();
+    const std::string& second = (*this)["lblinput(1)"].text();
+    Control& result = (*this)["lblinput(3)"];
+    if (first == kInductance && second == kCapacitance) result.setText(masked(tuning::frequencyMHz(a, b), kResultMask));
+    if (first == kFrequency && second == kInductance) result.setText(masked(tuning::tuningPart(a, b), kResultMask));
+    if (first == kFrequency && second == kCapacitance) result.setText(masked(tuning::tuningPart(a, b), kResultMask));
+}
+
+void Frmvalinduttanza::cmdchiamabobine_Click() {
+    openCoilForm(*this, {.coilTop = kCoilTopBesideTuning, .callerMovesAside = true});
+}
+
+}  // namespace ondalab
