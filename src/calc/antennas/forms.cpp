@@ -1,7 +1,10 @@
 #include "calc/forms.h"
+#include "calc/antennas/dipoles_form.h"
 
 namespace ondalab {
 
-void registerAntennaForms(FormRegistry& /*registry*/) {}
+void registerAntennaForms(FormRegistry& registry) {
+    registry.add("frmdipoli", factoryOf<Frmdipoli>());
+}
 
 }  // namespace ondalab
