@@ -1,10 +1,12 @@
 #include "calc/forms.h"
+#include "calc/volts/db_form.h"
 #include "calc/volts/ohm_form.h"
 
 namespace ondalab {
 
 void registerVoltsForms(FormRegistry& registry) {
     registry.add("frmleggediohm", factoryOf<Frmleggediohm>());
+    registry.add("frmdB", factoryOf<FrmdB>());
 }
 
 }  // namespace ondalab
