@@ -4,6 +4,7 @@
 #include "calc/lc/filters_form.h"
 #include "calc/lc/resonance_form.h"
 #include "calc/lc/tuning_form.h"
+#include "calc/lc/reactance_form.h"
 
 namespace ondalab {
 
@@ -14,6 +15,7 @@ void registerLcForms(FormRegistry& registry) {
     registry.add("frmpassabanda", factoryOf<Frmpassabanda>());
     registry.add("frmrisonanza", factoryOf<Frmrisonanza>());
     registry.add("frmvalinduttanza", factoryOf<Frmvalinduttanza>());
+    registry.add("frmreattanza", factoryOf<Frmreattanza>());
 }
 
 }  // namespace ondalab

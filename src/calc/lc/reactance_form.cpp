@@ -1,0 +1,93 @@
+#include "calc/lc/reactance_form.h"
+
+#include <array>
+
+#include "calc/lc/reactance.h"
+#include "common/fault.h"
+
+namespace ondalab {
+
+namespace {
+
+struct Mode {
+    const char* formula;                // lblfantasma
+    std::array<const char*, 3> names;  // lblinput(0) to lblinput(2)
+};
+
+const std::array<Mode, 2> kModes = {{
+    {"XL in Ohm = 6,28 x (Mhz x induttanza in uH)", {"Mhz", "microH", "XL Ohm"}},
+    {"XC in Ohm = 159.000 : (Mhz x pF)", {"Mhz", "picoF", "XC Ohm"}},
+}};
+
+constexpr const char* kResultMask = "#,##0.###";
+
+std::vector<ControlSpec> reattanzaControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {240, 120, 5280, 780}, .text = "Tipo di Reattanza"});
+    c.push_back({.kind = K::Option,
+                 .name = "Option1(0)",
+                 .rect = {420, 420, 2400, 330},
+                 .text = "Reattanza Induttiva",
+                 .group = "Frame1"});
+    c.push_back({.kind = K::Option,
+                 .name = "Option1(1)",
+                 .rect = {2940, 420, 2400, 330},
+                 .text = "Reattanza Capacitiva",
+                 .group = "Frame1"});
+    c.push_back({.kind = K::Label,
+                 .name = "lblfantasma",
+                 .rect = {240, 1080, 5280, 330},
+                 .font = {.points = 9, .bold = true},
+                 .align = Align::Center});
+    const auto unit = [](std::string name, int top) {
+        return ControlSpec{.kind = K::Label, .name = std::move(name), .rect = {840, top + 45, 1500, 300}, .align = Align::Right};
+    };
+    const auto box = [](std::string name, int top) {
+        return ControlSpec{.kind = K::TextBox, .name = std::move(name), .rect = {2520, top, 1800, 360}};
+    };
+    c.push_back(box("txtinput(0)", 1620));
+    c.push_back(unit("lblinput(0)", 1620));
+    c.push_back(box("txtinput(1)", 2100));
+    c.push_back(unit("lblinput(1)", 2100));
+    c.push_back(unit("lblinput(2)", 2640));
+    c.push_back({.kind = K::Label, .name = "lblinput(3)", .rect = {2520, 2640, 1800, 360}, .border = true});
+    c.push_back({.kind = K::Label,
+                 .name = "Label1",
+                 .rect = {240, 3180, 5280, 330},
+                 .text = "L'uso dei Mhz e dei micro Henry ottimizza il calcolo per le HF",
+                 .align = Align::Center});
+    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {960, 3660, 1600, 450}, .text = "CALCOLA"});
+    c.push_back({.kind = K::Button, .name = "cmnesci", .rect = {3240, 3660, 1600, 450}, .text = "ESCI"});
+    return c;
+}
+
+}  // namespace
+
+Frmreattanza::Frmreattanza(Workbench& wb)
+    : Form(wb,
+           {.name = "frmreattanza", .caption = "Reattanza ", .rect = {0, 0, 5880, 4770}, .faultFocus = "txtinput(0)"},
+           reattanzaControls()) {
+    onClick("Option1", &Frmreattanza::Option1_Click);
+    onClick("cmdcalcola", &Frmreattanza::cmdcalcola_Click);
+    onClick("cmnesci", &Frmreattanza::cmnesci_Click);
+}
+
+void Frmreattanza::Option1_Click(int index) {
+    const Mode& m = kModes[static_cast<size_t>(index)];
+    (*this)["lblfantasma"].setText(m.formula);
+    for (size_t i = 0; i < m.names.size(); ++i) (*this)["lblinput(" + std::to_string(i) + ")"].setText(m.names[i]);
+}
+
+void Frmreattanza::cmdcalcola_Click() {
+    const double f = num("txtinput(0)");
+    // the inductance or capacitance is held in single precision
+    const double x = finite(toSingle(num("txtinput(1)")));
+    if (!missingDataOk(finite(f * x), "txtinput(0)")) return;
+    // with no option chosen the capacitive formula applies
+    const double result =
+        (*this)["Option1(0)"].checked() ? reactance::inductive(f, x) : reactance::capacitive(f, x);
+    (*this)["lblinput(3)"].setText(masked(result, kResultMask));
+}
+
+}  // namespace ondalab
