@@ -1,10 +1,12 @@
 #include "calc/forms.h"
+#include "calc/antennas/base_loaded_form.h"
 #include "calc/antennas/dipoles_form.h"
 
 namespace ondalab {
 
 void registerAntennaForms(FormRegistry& registry) {
     registry.add("frmdipoli", factoryOf<Frmdipoli>());
+    registry.add("frmAntAcc", factoryOf<FrmAntAcc>());
 }
 
 }  // namespace ondalab

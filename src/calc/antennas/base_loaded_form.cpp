@@ -1,0 +1,139 @@
+#include "calc/antennas/base_loaded_form.h"
+
+#include "app/info_windows.h"
+#include "calc/antennas/base_loaded.h"
+#include "common/workbench.h"
+
+namespace ondalab {
+
+namespace {
+
+constexpr const char* kResultMask = "#,##0.#";
+constexpr const char* kRadiationMask = "##0.#";
+
+// A loading coil drawn as a stack of turns, in a 420 x 600 twip box.
+Picture coilPicture() {
+    Picture p;
+    for (int i = 0; i < 6; ++i)
+        p.push_back({.kind = Stroke::Kind::Ellipse, .points = {{30, 20 + i * 90}, {390, 130 + i * 90}}, .penWidth = 2});
+    return p;
+}
+
+std::vector<ControlSpec> antAccControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    const auto caption = [](std::string name, int top, std::string text, std::string tip = "") {
+        return ControlSpec{
+            .kind = K::Label, .name = std::move(name), .rect = {240, top + 45, 3000, 300}, .text = std::move(text), .tooltip = std::move(tip)};
+    };
+    const auto box = [](std::string name, int top, std::string tip = "") {
+        return ControlSpec{.kind = K::TextBox, .name = std::move(name), .rect = {3300, top, 1200, 360}, .tooltip = std::move(tip)};
+    };
+    c.push_back(caption("lbllunghezza", 240, "Lunghezza del radiatore in mt.", "lunghezza dell'antenna che si prevede di adottare"));
+    c.push_back(box("txtlunghezzarad", 240));
+    c.push_back(caption("lbldiametro", 720, "Diametro medio radiatore in cm."));
+    c.push_back(box("txtdiametrorad", 720));
+    c.push_back({.kind = K::Frame,
+                 .name = "frainserimento",
+                 .rect = {120, 1200, 4560, 1320},
+                 .text = "Inserimento dati per calcolo numero spire"});
+    c.push_back(caption("Label1", 1560, "Lunghezza bobina in cm.", "è preferibile sia più lunga del diametro"));
+    c.push_back(box("txtlunghezzabob", 1560, "inserire dato compatibile con il diametro della bobina e la sez. del filo"));
+    c.push_back(caption("Label2", 2040, "Diametro bobina in cm."));
+    c.push_back(box("txtdiametrobob", 2040, "inserire dato compatibile con la lunghezza della bobina e la sezione del filo"));
+    c.push_back(caption("lblfrequenza", 2700, "Frequenza in MHz.", "frequenza di utilizzo dell'antenna"));
+    c.push_back(box("txtfrequenza", 2700));
+
+    // results, top to bottom
+    const char* results[] = {"lblgradi", "lblRR", "lblimpedenza", "lblreattanza", "lblinduttanza", "lblspire"};
+    for (int i = 0; i < 6; ++i)
+        c.push_back({.kind = K::Label,
+                     .name = results[i],
+                     .rect = {120, 3300 + i * 420, 4560, 330},
+                     .fore = colors::darkBlue,
+                     .border = true});
+
+    const auto button = [](std::string name, int top, std::string text) {
+        return ControlSpec{.kind = K::Button, .name = std::move(name), .rect = {5700, top, 2400, 420}, .text = std::move(text)};
+    };
+    c.push_back(button("cmdcalcola", 3480, "CALCOLA"));
+    c.push_back(button("cmdstampa", 4020, "STAMPA"));
+    c.push_back(button("cmdavviso", 4560, "AVVISO"));
+    c.push_back(button("cmdchiudi", 5100, "E S C I"));
+
+    // sketch: the radiator standing on the ground, fed through the coil at its base
+    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
+        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
+    };
+    constexpr int x = 6900;
+    c.push_back(line("Line1", x, 300, x, 1800));
+    c.push_back(line("Line2", x + 30, 300, x + 30, 1800));
+    c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 195, 1800, 420, 600}, .picture = coilPicture()});
+    c.push_back(line("Line3", x + 15, 2400, x + 15, 2640));
+    c.push_back({.kind = K::Shape,
+                 .name = "Shape1",
+                 .rect = {x - 45, 2640, 120, 120},
+                 .filled = true,
+                 .round = true,
+                 .back = colors::black});
+    c.push_back(line("Line4", x + 75, 2700, 8400, 2700, colors::grey));  // the feed line
+    c.push_back(line("Line5", 5400, 3000, 8400, 3000));                // the ground
+    for (int i = 0; i < 7; ++i) c.push_back(line("Line" + std::to_string(6 + i), 5520 + i * 420, 3000, 5400 + i * 420, 3180));
+    c.push_back(line("Line13", x + 15, 2760, x + 15, 3000));
+    c.push_back({.kind = K::Label, .name = "Label3", .rect = {x + 240, 900, 1500, 300}, .text = "radiatore"});
+    c.push_back({.kind = K::Label, .name = "Label4", .rect = {x + 360, 1950, 1500, 300}, .text = "bobina di carico"});
+    c.push_back({.kind = K::Label, .name = "Label5", .rect = {7500, 2430, 1200, 260}, .text = "alimentazione"});
+    return c;
+}
+
+}  // namespace
+
+FrmAntAcc::FrmAntAcc(Workbench& wb)
+    : Form(wb,
+           {.name = "frmAntAcc",
+            .caption = "Radiatore accorciato con carico induttivo nel punto di alimentazione",
+            .rect = {0, 0, 9000, 6360},
+            .faultFocus = "txtlunghezzarad"},
+           antAccControls()) {
+    onClick("cmdcalcola", &FrmAntAcc::cmdcalcola_Click);
+    onClick("cmdstampa", &FrmAntAcc::cmdstampa_Click);
+    onClick("cmdavviso", &FrmAntAcc::cmdavviso_Click);
+    onClick("cmdchiudi", &FrmAntAcc::cmdchiudi_Click);
+}
+
+void FrmAntAcc::cmdcalcola_Click() {
+    base_loaded::Inputs in{};
+    in.frequency = num("txtfrequenza");
+    in.radius = base_loaded::radiusFromDiameter(num("txtdiametrorad"));
+    in.coilDiameter = num("txtdiametrobob");
+    in.coilLength = num("txtlunghezzabob");
+    in.height = num("txtlunghezzarad");
+    if (!missingDataOk(in.frequency * in.radius * in.height * in.coilDiameter * in.coilLength, "txtlunghezzarad")) return;
+    if (base_loaded::needsNoCoil(in.height, in.frequency)) {
+        warning("L'ANTENNA NON RICHIEDE BOBINA", "MESSAGGIO DI AVVISO");
+        setFocus("txtlunghezzarad");
+        return;
+    }
+    const base_loaded::Results r = base_loaded::solve(in);
+    // the radiation resistance keeps one decimal, held in single precision
+    const double radiation = toSingle(roundThrough(r.radiation, kRadiationMask));
+    const double turns = base_loaded::turns(in.coilLength, in.coilDiameter, r.inductance);
+
+    const std::string texts[] = {
+        "Gradi elettrici : " + masked(r.degrees, kResultMask),
+        "Resistenza di radiazione Ohm : " + shortT(radiation),
+        "Impedenza del radiatore Ohm : " + masked(r.impedance, kResultMask),
+        "Reattanza induttiva Ohm : " + masked(r.reactance, kResultMask),
+        "Induttanza bobina microH : " + masked(r.inductance, kResultMask),
+        "numero spire occorrenti : " + masked(turns, kResultMask),
+    };
+    const char* labels[] = {"lblgradi", "lblRR", "lblimpedenza", "lblreattanza", "lblinduttanza", "lblspire"};
+    for (int i = 0; i < 6; ++i) (*this)[labels[i]].setText(texts[i]);
+}
+
+// The form prints as it stands, nothing hidden.
+void FrmAntAcc::cmdstampa_Click() { workbench().printForm(*this, {}); }
+
+void FrmAntAcc::cmdavviso_Click() { showDisclaimer(*this); }
+
+}  // namespace ondalab

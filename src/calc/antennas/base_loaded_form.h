@@ -1,0 +1,20 @@
+// Base-loaded vertical: the coil at the feed point of a short radiator,
+// with a print-out of the form.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class FrmAntAcc : public Form {
+public:
+    explicit FrmAntAcc(Workbench& wb);
+
+private:
+    void cmdcalcola_Click();
+    void cmdstampa_Click();
+    void cmdavviso_Click();
+    void cmdchiudi_Click() { close(); }
+};
+
+}  // namespace ondalab
