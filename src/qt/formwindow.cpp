@@ -21,11 +21,7 @@ FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
     : QWidget(nullptr), form_(&form), scale_(scale), events_(events), topOffset_(menuBarPixels(form, scale)) {
     setObjectName(QString::fromStdString(form.name()));
     applyStyle();
-    if (!form.menu().empty()) {
-        menuBar_ = new QMenuBar(this);
-        menuBar_->setNativeMenuBar(false);  // inside the window, where the geometry expects it
-        buildMenu(form.menu(), menuBar_);
-    }
+    if (!form.menu().empty()) buildMenuRows();
     createWidgets();
     syncAll();
 }
@@ -60,7 +56,7 @@ void FormWindow::createWidgets() {
         }
     }
     for (QWidget* f : frames) f->lower();  // a frame lies beneath what it holds
-    if (menuBar_) menuBar_->raise();
+    for (QMenuBar* bar : menuBars_) bar->raise();
 }
 
 void FormWindow::connectWidget(QWidget* w, Control& c) {
@@ -87,8 +83,33 @@ void FormWindow::connectWidget(QWidget* w, Control& c) {
     }
 }
 
+// The window's width is fixed: when the top-level entries do not fit on one
+// row, the menu bar wraps onto further rows and the controls move down.
+void FormWindow::buildMenuRows() {
+    const int room = scale_.pixels(form_->clientRect()).width();
+    QMenuBar probe;
+    QMenuBar* row = nullptr;
+    for (const MenuItem& item : form_->menu()) {
+        probe.addAction(QString::fromStdString(item.caption));
+        if (!row || probe.sizeHint().width() > room) {
+            row = new QMenuBar(this);
+            row->setNativeMenuBar(false);  // inside the window, where the geometry expects it
+            menuBars_.push_back(row);
+            probe.clear();
+            probe.addAction(QString::fromStdString(item.caption));
+        }
+        buildItem(item, row);
+    }
+    menuBar_ = menuBars_.front();
+    topOffset_ = static_cast<int>(menuBars_.size()) * menuBarPixels(*form_, scale_);
+}
+
 void FormWindow::buildMenu(const std::vector<MenuItem>& items, QWidget* into) {
-    for (const MenuItem& item : items) {
+    for (const MenuItem& item : items) buildItem(item, into);
+}
+
+void FormWindow::buildItem(const MenuItem& item, QWidget* into) {
+    {
         const QString caption = QString::fromStdString(item.caption);
         if (!item.children.empty()) {
             auto* menu = new QMenu(caption, into);
@@ -96,7 +117,7 @@ void FormWindow::buildMenu(const std::vector<MenuItem>& items, QWidget* into) {
             connect(menu, &QMenu::aboutToShow, this, [this] { events_.menuOpening(); });
             buildMenu(item.children, menu);
             into->addAction(menu->menuAction());
-            continue;
+            return;
         }
         auto* action = new QAction(caption, into);
         action->setObjectName(QString::fromStdString(item.name));
@@ -201,7 +222,10 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
 
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (menuBar_) menuBar_->setGeometry(0, 0, width(), topOffset_);
+    if (menuBars_.empty()) return;
+    const int rowHeight = topOffset_ / static_cast<int>(menuBars_.size());
+    for (size_t i = 0; i < menuBars_.size(); ++i)
+        menuBars_[i]->setGeometry(0, static_cast<int>(i) * rowHeight, width(), rowHeight);
 }
 
 }  // namespace ondalab::qt

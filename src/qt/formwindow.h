@@ -72,7 +72,10 @@ private:
     int topOffset_ = 0;
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
-    QMenuBar* menuBar_ = nullptr;
+    void buildMenuRows();
+    void buildItem(const MenuItem& item, QWidget* into);
+    QMenuBar* menuBar_ = nullptr;  // the first row
+    std::vector<QMenuBar*> menuBars_;
     std::vector<std::pair<const MenuItem*, QAction*>> actions_;
 };
 

@@ -214,7 +214,9 @@ private:
             if (!menu || !win->menuBar() || wb_.isBlocked(*f)) continue;
             std::vector<QMenu*> chain{menu};
             while (auto* parent = qobject_cast<QMenu*>(chain.back()->parentWidget())) chain.push_back(parent);
-            win->menuBar()->setActiveAction(chain.back()->menuAction());
+            auto* bar = qobject_cast<QMenuBar*>(chain.back()->parentWidget());  // the row that holds it
+            if (!bar) continue;
+            bar->setActiveAction(chain.back()->menuAction());
             for (size_t i = chain.size() - 1; i > 0; --i) chain[i]->setActiveAction(chain[i - 1]->menuAction());
             return true;
         }
