@@ -5,6 +5,7 @@
 #include "calc/lc/resonance_form.h"
 #include "calc/lc/tuning_form.h"
 #include "calc/lc/reactance_form.h"
+#include "calc/lc/uhf_coil_form.h"
 
 namespace ondalab {
 
@@ -16,6 +17,7 @@ void registerLcForms(FormRegistry& registry) {
     registry.add("frmrisonanza", factoryOf<Frmrisonanza>());
     registry.add("frmvalinduttanza", factoryOf<Frmvalinduttanza>());
     registry.add("frmreattanza", factoryOf<Frmreattanza>());
+    registry.add("frmbobineuhf", factoryOf<Frmbobineuhf>());
 }
 
 }  // namespace ondalab

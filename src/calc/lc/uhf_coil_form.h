@@ -1,0 +1,18 @@
+// UHF coils: diameter, length and height of a straight conductor over the
+// ground plane give its inductance.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class Frmbobineuhf : public Form {
+public:
+    explicit Frmbobineuhf(Workbench& wb);
+
+private:
+    void ccmdcalcola_Click();
+    void cmdesci_Click() { close(); }
+};
+
+}  // namespace ondalab
