@@ -1,5 +1,6 @@
 #include "calc/forms.h"
 #include "calc/volts/db_form.h"
+#include "calc/volts/dbw_form.h"
 #include "calc/volts/ohm_form.h"
 
 namespace ondalab {
@@ -7,6 +8,7 @@ namespace ondalab {
 void registerVoltsForms(FormRegistry& registry) {
     registry.add("frmleggediohm", factoryOf<Frmleggediohm>());
     registry.add("frmdB", factoryOf<FrmdB>());
+    registry.add("frmdBW", factoryOf<FrmdBW>());
 }
 
 }  // namespace ondalab

@@ -1,0 +1,189 @@
+#include "calc/volts/dbw_form.h"
+
+#include <array>
+#include <string>
+
+#include "calc/volts/dbw.h"
+#include "common/workbench.h"
+
+namespace ondalab {
+
+namespace {
+
+constexpr const char* kNotice = "MESSAGGIO DI AVVISO";
+constexpr const char* kVolt50 = "Volt su   50 ohm";
+constexpr const char* kVolt75 = "Volt su   75 ohm";
+constexpr const char* kMilli50 = "milliVolt su 50 ohm";
+constexpr const char* kMilli75 = "milliVolt su 75 ohm";
+
+struct Mode {
+    const char* option;
+    const char* input;
+    const char* output1;
+    const char* output2;
+};
+
+const std::array<Mode, 3> kModes = {{
+    {"Da dBW a Watt", "dBW", "dBm", "Watt"},
+    {"Da dBm a Watt", "dBm", "dBW", "Watt"},
+    {"Da Watt a dBW", "Watt", "dBW", "dBm"},
+}};
+
+// The input row and the name row above it, left to right.
+constexpr int kColumn = 1620;
+constexpr int kNamesTop = 2100;
+constexpr int kValuesTop = 2620;
+
+std::vector<ControlSpec> dbwControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    c.push_back({.kind = K::Label,
+                 .name = "Label1",
+                 .rect = {120, 120, 8040, 480},
+                 .text = "Il dBWatt (dBW) e il dBmilliwatt (dBm) sono unità di misura di un guadagno o di una "
+                         "attenuazione",
+                 .align = Align::Center});
+    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 700, 2700, 1250}, .text = " Opzioni "});
+    for (int i = 0; i < 3; ++i)
+        c.push_back({.kind = K::Option,
+                     .name = "Option1(" + std::to_string(i) + ")",
+                     .rect = {300, 960 + i * 320, 2400, 300},
+                     .text = kModes[static_cast<size_t>(i)].option,
+                     .group = "Frame1"});
+    const auto name = [](std::string n, int col, std::string text = {}) {
+        return ControlSpec{.kind = K::Label,
+                           .name = std::move(n),
+                           .rect = {120 + col * kColumn, kNamesTop, 1500, 480},
+                           .text = std::move(text),
+                           .font = {.bold = true},
+                           .align = Align::Center};
+    };
+    const auto result = [](std::string n, int col) {
+        return ControlSpec{.kind = K::Label,
+                           .name = std::move(n),
+                           .rect = {120 + col * kColumn, kValuesTop, 1500, 330},
+                           .align = Align::Center,
+                           .border = true};
+    };
+    c.push_back(name("lblinput", 0));
+    c.push_back({.kind = K::TextBox,
+                 .name = "txtinput",
+                 .rect = {120, kValuesTop, 1500, 330},
+                 .tooltip = "inserisci il valore selezionato"});
+    c.push_back(name("lbloutput1", 1));
+    c.push_back(result("lblout1", 1));
+    c.push_back(name("lbloutput2", 2));
+    c.push_back(result("lblout2", 2));
+    c.push_back(name("Label5", 3, "VOLT SU   50  OHM"));
+    c.push_back(result("lbl50", 3));
+    c.push_back(name("Label6", 4, "VOLT SU    75  OHM"));
+    c.push_back(result("lbl75", 4));
+    c.push_back({.kind = K::Label,
+                 .name = "Label2",
+                 .rect = {3100, 1200, 4800, 300},
+                 .text = "calcolabili da da 1 picoWatt a 100 KiloWatt",
+                 .visible = false,
+                 .fore = colors::red});
+    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {3390, 3200, 1500, 420}, .text = "E S C I"});
+    return c;
+}
+
+}  // namespace
+
+FrmdBW::FrmdBW(Workbench& wb)
+    : Form(wb,
+           {.name = "frmdBW",
+            .caption = "Conversioni dBWatt - dBmilliWatt in Watt",
+            .rect = {0, 0, 8400, 4160},
+            .faultFocus = "txtinput"},
+           dbwControls()) {
+    onClick("Option1", &FrmdBW::Option1_Click);
+    onChange("txtinput", &FrmdBW::txtinput_Change);
+    onClick("cmdesci", &FrmdBW::cmdesci_Click);
+}
+
+void FrmdBW::Option1_Click(int index) {
+    mode_ = index;
+    const Mode& m = kModes[static_cast<size_t>(index)];
+    (*this)["lblinput"].setText(m.input);
+    (*this)["lbloutput1"].setText(m.output1);
+    (*this)["lbloutput2"].setText(m.output2);
+    (*this)["Label2"].setVisible(index == 1);
+}
+
+void FrmdBW::txtinput_Change() {
+    const double x = toSingle(num("txtinput"));
+    switch (mode_) {
+        case 0: fromDbw(x); break;
+        case 1: fromDbm(x); break;
+        default: fromWatts(x); break;
+    }
+}
+
+void FrmdBW::rangeWarning(const char* prompt, const char* title) {
+    warning(prompt, title);
+    setFocus("txtinput");
+}
+
+// After a result below a microwatt the voltage names read millivolts; the
+// other modes put them back to volts when they write their results.
+void FrmdBW::voltCaptionsBack() {
+    if ((*this)["Label5"].text() != kMilli50) return;
+    (*this)["Label5"].setText(kVolt50);
+    (*this)["Label6"].setText(kVolt75);
+}
+
+void FrmdBW::writeVolts(const std::string& v50, const std::string& v75) {
+    (*this)["lbl50"].setText(v50);
+    (*this)["lbl75"].setText(v75);
+}
+
+void FrmdBW::fromDbw(double x) {
+    if (x < dbw::kDbwMin || x > dbw::kDbwMax) return rangeWarning("VALORI da:  - 30 a + 50", kNotice);
+    const std::string dbm = masked(toSingle(x + dbw::kDbmOverDbw), "##0.###");
+    const std::string watts = masked(dbw::wattsFromDbw(x), "#0.###");
+    const double shown = readRegional(watts, fmt());  // the voltages use the watts as shown
+    const std::string v50 = masked(dbw::volts(shown, dbw::kLowOhms), "##0.##");
+    const std::string v75 = masked(dbw::volts(shown, dbw::kHighOhms), "##0.##");
+    (*this)["lblout1"].setText(dbm);
+    (*this)["lblout2"].setText(watts);
+    voltCaptionsBack();
+    writeVolts(v50, v75);
+}
+
+void FrmdBW::fromDbm(double x) {
+    if (x < dbw::kDbmMin || x > dbw::kDbmMax) return rangeWarning("VALORI DA: - 90 a + 80", kNotice);
+    const std::string dbwText = masked(toSingle(x - dbw::kDbmOverDbw), "##0.##");
+    double w = dbw::wattsFromDbw(readRegional(dbwText, fmt()));
+    const bool micro = w < dbw::kMicro;
+    if (micro) w *= dbw::kMicroPerWatt;  // microwatts, giving millivolts
+    const std::string watts = masked(w, "##,##0.######");
+    const double shown = readRegional(watts, fmt());
+    const std::string v50 = masked(dbw::volts(shown, dbw::kLowOhms), "##0.#####");
+    const std::string v75 = masked(dbw::volts(shown, dbw::kHighOhms), "##0.#####");
+    (*this)["lbloutput2"].setText(micro ? "microWatt" : "Watt");
+    (*this)["lblout1"].setText(dbwText);
+    (*this)["lblout2"].setText(watts);
+    (*this)["Label5"].setText(micro ? kMilli50 : kVolt50);
+    (*this)["Label6"].setText(micro ? kMilli75 : kVolt75);
+    writeVolts(v50, v75);
+}
+
+void FrmdBW::fromWatts(double x) {
+    if (x == 0) {
+        for (const char* name : {"lblout1", "lblout2", "lbl50", "lbl75"}) (*this)[name].setText("");
+        return;
+    }
+    if (x < 0) return rangeWarning("NON ESISTONO WATT NEGATIVI", "MESSAGGIO DI ERRORE");
+    if (x > dbw::kMaxWatts) return rangeWarning("VALORE ECCESSIVO", kNotice);
+    const std::string dbwText = masked(dbw::dbwFromWatts(x), "##0.##");
+    const std::string dbm = masked(readRegional(dbwText, fmt()) + dbw::kDbmOverDbw, "##0.##");
+    const std::string v50 = masked(dbw::volts(x, dbw::kLowOhms), "##0.##");
+    const std::string v75 = masked(dbw::volts(x, dbw::kHighOhms), "##0.##");
+    (*this)["lblout1"].setText(dbwText);
+    (*this)["lblout2"].setText(dbm);
+    voltCaptionsBack();
+    writeVolts(v50, v75);
+}
+
+}  // namespace ondalab
