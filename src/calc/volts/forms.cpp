@@ -1,5 +1,6 @@
 #include "calc/forms.h"
 #include "calc/volts/db_form.h"
+#include "calc/volts/dbmicrovolt_form.h"
 #include "calc/volts/dbw_form.h"
 #include "calc/volts/ohm_form.h"
 
@@ -9,6 +10,7 @@ void registerVoltsForms(FormRegistry& registry) {
     registry.add("frmleggediohm", factoryOf<Frmleggediohm>());
     registry.add("frmdB", factoryOf<FrmdB>());
     registry.add("frmdBW", factoryOf<FrmdBW>());
+    registry.add("frmdBmicrovolt", factoryOf<FrmdBmicrovolt>());
 }
 
 }  // namespace ondalab

@@ -1,0 +1,20 @@
+// dB microvolt and microvolts, computed as the user types.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class FrmdBmicrovolt : public Form {
+public:
+    explicit FrmdBmicrovolt(Workbench& wb);
+
+private:
+    void Option1_Click(int index);
+    void txtin_Change();
+    void cmdesci_Click() { close(); }
+
+    int mode_ = 0;
+};
+
+}  // namespace ondalab
