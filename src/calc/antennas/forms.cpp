@@ -1,5 +1,6 @@
 #include "calc/forms.h"
 #include "calc/antennas/base_loaded_form.h"
+#include "calc/antennas/coax_trap_form.h"
 #include "calc/antennas/dipoles_form.h"
 
 namespace ondalab {
@@ -7,6 +8,7 @@ namespace ondalab {
 void registerAntennaForms(FormRegistry& registry) {
     registry.add("frmdipoli", factoryOf<Frmdipoli>());
     registry.add("frmAntAcc", factoryOf<FrmAntAcc>());
+    registry.add("frmantcoaxmulti", factoryOf<Frmantcoaxmulti>());
 }
 
 }  // namespace ondalab
