@@ -3,6 +3,7 @@
 #include "calc/volts/dbmicrovolt_form.h"
 #include "calc/volts/dbw_form.h"
 #include "calc/volts/ohm_form.h"
+#include "calc/volts/rms_form.h"
 
 namespace ondalab {
 
@@ -11,6 +12,7 @@ void registerVoltsForms(FormRegistry& registry) {
     registry.add("frmdB", factoryOf<FrmdB>());
     registry.add("frmdBW", factoryOf<FrmdBW>());
     registry.add("frmdBmicrovolt", factoryOf<FrmdBmicrovolt>());
+    registry.add("frmvolt", factoryOf<Frmvolt>());
 }
 
 }  // namespace ondalab
