@@ -6,6 +6,7 @@
 #include "calc/lc/tuning_form.h"
 #include "calc/lc/reactance_form.h"
 #include "calc/lc/uhf_coil_form.h"
+#include "calc/lc/rlc_form.h"
 
 namespace ondalab {
 
@@ -18,6 +19,7 @@ void registerLcForms(FormRegistry& registry) {
     registry.add("frmvalinduttanza", factoryOf<Frmvalinduttanza>());
     registry.add("frmreattanza", factoryOf<Frmreattanza>());
     registry.add("frmbobineuhf", factoryOf<Frmbobineuhf>());
+    registry.add("frmCircuitiRLC", factoryOf<FrmCircuitiRLC>());
 }
 
 }  // namespace ondalab
