@@ -1,7 +1,10 @@
 #include "calc/forms.h"
+#include "calc/reference/temperature_form.h"
 
 namespace ondalab {
 
-void registerReferenceForms(FormRegistry& /*registry*/) {}
+void registerReferenceForms(FormRegistry& registry) {
+    registry.add("frmtemperatura", factoryOf<Frmtemperatura>());
+}
 
 }  // namespace ondalab
