@@ -96,41 +96,41 @@ std::vector<ControlSpec> dbControls() {
                  .text = " dopo l'inserimento cliccare su CALCOLA  --->"});
     c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {4300, 3220, 1500, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {6000, 3220, 1500, 420}, .text = "E S C I"});
-    // The worked example, below the short window's client area.
-    c.push_back({.kind = K::Shape, .name = "Shape1", .rect = {240, 4620, 7290, 1620}});
+    // The worked example, below the short window's client area (4540 tall).
+    c.push_back({.kind = K::Shape, .name = "Shape1", .rect = {240, 4600, 7290, 1660}});
     c.push_back({.kind = K::Label,
                  .name = "Label3",
-                 .rect = {360, 4680, 3000, 260},
+                 .rect = {360, 4650, 3000, 260},
                  .text = "  Facciamo un esempio ",
                  .font = {.bold = true}});
     c.push_back({.kind = K::Label,
                  .name = "Label4",
-                 .rect = {360, 5000, 5400, 260},
+                 .rect = {360, 4950, 5800, 260},
                  .text = "In un dispositivo che presenta un guadagno o una attenuazione di DB :"});
     c.push_back({.kind = K::Label,
                  .name = "lbldbesempio",
-                 .rect = {5900, 4960, 1400, 300},
+                 .rect = {6200, 4920, 1200, 300},
                  .align = Align::Center,
                  .border = true});
     c.push_back({.kind = K::Label,
                  .name = "Label5",
-                 .rect = {360, 5360, 5400, 260},
+                 .rect = {360, 5270, 5600, 260},
                  .text = "se si applica in ingresso una tensione di  :"});
     c.push_back({.kind = K::TextBox,
                  .name = "txtvoltesempio",
-                 .rect = {5900, 5320, 1400, 330},
+                 .rect = {6200, 5230, 1200, 330},
                  .tooltip = "IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA"});
-    c.push_back({.kind = K::Label, .name = "Label6", .rect = {360, 5780, 1800, 260}, .text = "si ottengono in uscita :"});
-    c.push_back({.kind = K::Label, .name = "Label7", .rect = {2200, 5780, 1250, 260}, .text = "in guadagno  : "});
+    c.push_back({.kind = K::Label, .name = "Label6", .rect = {360, 5590, 3000, 260}, .text = "si ottengono in uscita :"});
+    c.push_back({.kind = K::Label, .name = "Label7", .rect = {600, 5920, 1300, 260}, .text = "in guadagno  : "});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
-                 .rect = {3450, 5740, 1350, 300},
+                 .rect = {1900, 5880, 1500, 300},
                  .align = Align::Center,
                  .border = true});
-    c.push_back({.kind = K::Label, .name = "Label8", .rect = {4850, 5780, 1300, 260}, .text = " in attenuazione  : "});
+    c.push_back({.kind = K::Label, .name = "Label8", .rect = {3700, 5920, 1500, 260}, .text = " in attenuazione  : "});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
-                 .rect = {6150, 5740, 1250, 300},
+                 .rect = {5200, 5880, 1500, 300},
                  .align = Align::Center,
                  .border = true});
     return c;
