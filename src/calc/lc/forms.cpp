@@ -7,6 +7,7 @@
 #include "calc/lc/reactance_form.h"
 #include "calc/lc/uhf_coil_form.h"
 #include "calc/lc/rlc_form.h"
+#include "calc/lc/resonant_impedance_form.h"
 
 namespace ondalab {
 
@@ -20,6 +21,7 @@ void registerLcForms(FormRegistry& registry) {
     registry.add("frmreattanza", factoryOf<Frmreattanza>());
     registry.add("frmbobineuhf", factoryOf<Frmbobineuhf>());
     registry.add("frmCircuitiRLC", factoryOf<FrmCircuitiRLC>());
+    registry.add("frmimprisonanza", factoryOf<Frmimprisonanza>());
 }
 
 }  // namespace ondalab

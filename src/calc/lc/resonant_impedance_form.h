@@ -1,0 +1,18 @@
+// Impedance at resonance: C, L and R give the resonant frequency and the
+// series and parallel impedance.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class Frmimprisonanza : public Form {
+public:
+    explicit Frmimprisonanza(Workbench& wb);
+
+private:
+    void cmdcalcola_Click();
+    void cdmesci_Click() { close(); }
+};
+
+}  // namespace ondalab
