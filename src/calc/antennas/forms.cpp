@@ -2,6 +2,7 @@
 #include "calc/antennas/base_loaded_form.h"
 #include "calc/antennas/coax_trap_form.h"
 #include "calc/antennas/dipoles_form.h"
+#include "calc/antennas/multiband_form.h"
 
 namespace ondalab {
 
@@ -9,6 +10,7 @@ void registerAntennaForms(FormRegistry& registry) {
     registry.add("frmdipoli", factoryOf<Frmdipoli>());
     registry.add("frmAntAcc", factoryOf<FrmAntAcc>());
     registry.add("frmantcoaxmulti", factoryOf<Frmantcoaxmulti>());
+    registry.add("frmantmultigamma", factoryOf<Frmantmultigamma>());
 }
 
 }  // namespace ondalab

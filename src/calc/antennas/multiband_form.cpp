@@ -1,0 +1,193 @@
+#include "calc/antennas/multiband_form.h"
+
+#include "app/info_windows.h"
+#include "calc/antennas/multiband.h"
+#include "calc/lc/coil_opener.h"
+#include "common/fault.h"
+#include "common/workbench.h"
+
+namespace ondalab {
+
+namespace {
+
+constexpr const char* kResultMask = "#,##0.###";
+constexpr int kWidth = 8595;
+constexpr int kHeight = 6840;
+constexpr const char* kResults[] = {"lblA", "lblB", "lbloutput"};
+
+// The trap coil, drawn upright as a stack of turns in a 300 x 600 box.
+Picture coilPicture() {
+    Picture p;
+    for (int i = 0; i < 6; ++i)
+        p.push_back({.kind = Stroke::Kind::Ellipse, .points = {{20, 20 + i * 90}, {280, 130 + i * 90}}, .penWidth = 2});
+    return p;
+}
+
+std::vector<ControlSpec> multibandControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    c.push_back({.kind = K::Label,
+                 .name = "Label1",
+                 .rect = {120, 90, 8235, 690},
+                 .text = "IL PROCEDIMENTO PUO' ESSERE APPLICATO TANTO AD UN RADIATORE VERTICALE CHE AD UN DIPOLO DI CUI,  "
+                         "PER PRATICITA',   VIENE RAPPRESENTATO SOLO UN BRACCIO;  L' ALTRO SI INTENDE IDENTICO",
+                 .font = {.bold = true}});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {120, 840, 3300, 1080},
+                 .text = "Dati conosciuti",
+                 .tooltip = "effettuare una scelta"});
+    c.push_back({.kind = K::Option, .name = "Option1(0)", .rect = {300, 1200, 2500, 300}, .text = "E' NOTA LA CAPACITA'", .group = "Frame1"});
+    c.push_back({.kind = K::Option, .name = "Option1(1)", .rect = {300, 1560, 2500, 300}, .text = "E' NOTA L' INDUTTANZA", .group = "Frame1"});
+
+    const auto input = [&c](const std::string& label, const std::string& caption, const std::string& box, int top) {
+        c.push_back({.kind = K::Label, .name = label, .rect = {3660, top + 45, 3000, 300}, .text = caption});
+        c.push_back({.kind = K::TextBox, .name = box, .rect = {6720, top, 1200, 360}});
+    };
+    input("Label2", "FREQUENZA PIU' ALTA in MHz", "txtF1", 900);
+    input("Label3", "FREQUENZA PIU' BASSA in MHz", "txtF2", 1380);
+    input("lbldato", "", "txtdato", 1860);
+
+    c.push_back({.kind = K::Label,
+                 .name = "Label6",
+                 .rect = {120, 2340, 8235, 600},
+                 .text = "oltre alle due frequenze per cui si intende costruire l'antenna, occorre siano note o "
+                         "l'induttanza della bobina o la capacità del condensatore da porre in parallelo (normalmente 10 "
+                         "o 20 pF)",
+                 .fore = colors::darkBlue});
+
+    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {120, 3060, 1500, 420}, .text = "CALCOLA"});
+    c.push_back({.kind = K::Button, .name = "cmdavviso", .rect = {1740, 3060, 1500, 420}, .text = "AVVISO"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdchiamabobine",
+                 .rect = {3360, 3060, 2700, 420},
+                 .text = "costruzione della bobina",
+                 .tooltip = "procedura  per la costruzione della bobina"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {6180, 3060, 1500, 420},
+                 .text = "E S C I",
+                 .tooltip = "torna alla maschera principale"});
+
+    for (int i = 0; i < 3; ++i)
+        c.push_back({.kind = K::Label,
+                     .name = kResults[i],
+                     .rect = {120, 3780 + i * 420, 4900, 330},
+                     .visible = false,
+                     .fore = colors::darkBlue,
+                     .border = true});
+
+    // sketch: the radiator upright from its feed point, section A up to the
+    // trap (L with C across it), B the whole length
+    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
+        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
+    };
+    constexpr int x = 6900;
+    constexpr int feed = 6000;
+    constexpr int trapBottom = 5100;
+    constexpr int trapTop = 4500;
+    constexpr int top = 3660;
+    c.push_back(line("Line1", x, feed, x, trapBottom));
+    c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 150, trapTop, 300, 600}, .picture = coilPicture()});
+    c.push_back({.kind = K::Label, .name = "Label7", .rect = {x - 420, 4650, 260, 280}, .text = "L", .tooltip = "trappola di blocco"});
+    c.push_back(line("Line2", x, trapTop, x, top));
+    // the capacitor across the coil
+    c.push_back(line("Line3", x, trapTop, x + 480, trapTop));
+    c.push_back(line("Line4", x + 480, trapTop, x + 480, 4740));
+    c.push_back(line("Line5", x + 330, 4740, x + 630, 4740));
+    c.push_back(line("Line6", x + 330, 4860, x + 630, 4860));
+    c.push_back(line("Line7", x + 480, 4860, x + 480, trapBottom));
+    c.push_back(line("Line8", x + 480, trapBottom, x, trapBottom));
+    c.push_back({.kind = K::Label,
+                 .name = "Label8",
+                 .rect = {x + 690, 4650, 300, 280},
+                 .text = "C",
+                 .tooltip = "condensatore in parallelo alla bobina"});
+    // feed point and coax
+    c.push_back({.kind = K::Shape,
+                 .name = "Shape1",
+                 .rect = {x - 60, feed - 60, 120, 120},
+                 .filled = true,
+                 .round = true,
+                 .back = colors::black});
+    c.push_back(line("Line9", x, feed + 60, x, 6420, colors::grey));
+    c.push_back({.kind = K::Label, .name = "Label9", .rect = {x - 720, 6150, 600, 260}, .text = "coax", .align = Align::Right});
+    c.push_back({.kind = K::Label,
+                 .name = "Label10",
+                 .rect = {x + 180, 5580, 1400, 660},
+                 .text = "punto di alimentazione radiatore"});
+    // dimension lines
+    c.push_back(line("Line10", 6200, trapBottom - 300, 6200, feed, colors::blue));
+    c.push_back(line("Line11", 6080, trapBottom - 300, 6320, trapBottom - 300, colors::blue));
+    c.push_back(line("Line12", 6080, feed, 6320, feed, colors::blue));
+    c.push_back({.kind = K::Label,
+                 .name = "Label4",
+                 .rect = {5760, 5400, 400, 280},
+                 .text = "  A",
+                 .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
+    c.push_back(line("Line13", 5700, top, 5700, feed, colors::blue));
+    c.push_back(line("Line14", 5580, top, 5820, top, colors::blue));
+    c.push_back(line("Line15", 5580, feed, 5820, feed, colors::blue));
+    c.push_back({.kind = K::Label,
+                 .name = "Label5",
+                 .rect = {5280, 4700, 400, 280},
+                 .text = "  B",
+                 .tooltip = "lungh.del radiatore vert. o del semidipolo"});
+    return c;
+}
+
+}  // namespace
+
+Frmantmultigamma::Frmantmultigamma(Workbench& wb)
+    : Form(wb,
+           {.name = "frmantmultigamma",
+            .caption = "ANTENNA MULTIGAMMA TRAPPOLATA",
+            .rect = {0, 0, kWidth, kHeight},
+            .faultFocus = "txtF1"},
+           multibandControls()) {
+    onClick("Option1", &Frmantmultigamma::Option1_Click);
+    onClick("cmdcalcola", &Frmantmultigamma::cmdcalcola_Click);
+    onClick("cmdavviso", &Frmantmultigamma::cmdavviso_Click);
+    onClick("cmdchiamabobine", &Frmantmultigamma::cmdchiamabobine_Click);
+    onClick("cmdesci", &Frmantmultigamma::cmdesci_Click);
+}
+
+void Frmantmultigamma::Form_Load() {
+    resize(kWidth, kHeight);
+    centre();
+    for (const char* r : kResults) (*this)[r].setVisible(false);
+}
+
+void Frmantmultigamma::Option1_Click(int index) {
+    (*this)["lbldato"].setText(index == 0 ? "CAPACITA' in pFARAD " : "INDUTTANZA in microH ");
+    (*this)["txtdato"].setText(index == 0 ? "20" : "");
+    for (const char* r : kResults) (*this)[r].setVisible(false);
+}
+
+void Frmantmultigamma::cmdcalcola_Click() {
+    const double high = num("txtF1");
+    const double low = num("txtF2");
+    const double known = num("txtdato");
+    if (!missingDataOk(high * low * known, "txtF1")) return;
+    const std::string a = masked(multiband::sectionA(high), kResultMask);
+    const std::string b = masked(multiband::sectionB(low), kResultMask);
+    // kept to three decimals by the mask, read back in single precision
+    const double other = finite(toSingle(roundThrough(multiband::otherComponent(high, known), kResultMask)));
+    const std::string y = shortT(other);
+    for (const char* r : kResults) (*this)[r].setVisible(true);
+    (*this)["lblA"].setText("La lunghezza del tratto A è di mt. : " + a);
+    (*this)["lblB"].setText("La lunghezza del tratto B è di mt. : " + b);
+    if ((*this)["Option1(0)"].checked())
+        (*this)["lbloutput"].setText("L'induttanza della bobina è microH : " + y);
+    else
+        (*this)["lbloutput"].setText("La capacità del condensatore è pF : " + y);
+}
+
+void Frmantmultigamma::cmdavviso_Click() { showDisclaimer(*this); }
+
+// This form steps aside to 180,180 and the coil form sits at 4100,2800.
+void Frmantmultigamma::cmdchiamabobine_Click() {
+    openCoilForm(*this, CoilCall{.coilTop = kCoilFormTop, .callerMovesAside = true});
+}
+
+}  // namespace ondalab
