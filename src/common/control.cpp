@@ -6,6 +6,10 @@
 
 namespace ondalab {
 
+std::string indexed(std::string_view base, size_t index) {
+    return std::string(base) + "(" + std::to_string(index) + ")";
+}
+
 Control::Control(Form& owner, ControlSpec spec) : owner_(&owner), spec_(std::move(spec)) {
     const auto& n = spec_.name;
     const auto open = n.find('(');

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/picture.h"
@@ -13,6 +14,9 @@
 namespace ondalab {
 
 class Form;
+
+// The name of an element of a control array: indexed("Option1", 2) is "Option1(2)".
+std::string indexed(std::string_view base, size_t index);
 
 enum class ControlKind { Label, TextBox, Button, Option, CheckBox, Frame, Combo, Image, Line, Shape, Timer };
 

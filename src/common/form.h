@@ -67,6 +67,8 @@ public:
     // The named control; a name missing from the table is a programming
     // error and throws std::out_of_range naming it.
     Control& operator[](std::string_view name) const;
+    // An element of a control array: (*this)("lblinput", 4).
+    Control& operator()(std::string_view base, size_t index) const { return (*this)[indexed(base, index)]; }
 
     Control* focused() const { return focused_; }
     // Moves the focus; an option that takes it becomes chosen (runs Click).

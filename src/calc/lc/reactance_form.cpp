@@ -76,7 +76,7 @@ Frmreattanza::Frmreattanza(Workbench& wb)
 void Frmreattanza::Option1_Click(int index) {
     const Mode& m = kModes[static_cast<size_t>(index)];
     (*this)["lblfantasma"].setText(m.formula);
-    for (size_t i = 0; i < m.names.size(); ++i) (*this)["lblinput(" + std::to_string(i) + ")"].setText(m.names[i]);
+    for (size_t i = 0; i < m.names.size(); ++i) (*this)("lblinput", i).setText(m.names[i]);
 }
 
 void Frmreattanza::cmdcalcola_Click() {

@@ -58,19 +58,19 @@ std::vector<ControlSpec> tuningControls() {
     };
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
-                     .name = "Option1(" + std::to_string(i) + ")",
+                     .name = indexed("Option1", i),
                      .rect = {240, 840 + i * 400, 2600, 300},
                      .text = kOptions[static_cast<size_t>(i)],
                      .group = "Frame1"});
     const auto caption = [](int i, int top) {
         return ControlSpec{.kind = K::Label,
-                           .name = "lblinput(" + std::to_string(i) + ")",
+                           .name = indexed("lblinput", i),
                            .rect = {3050, top + 40, 1500, 300},
                            .align = Align::Right};
     };
     const auto unit = [](int i, int top) {
         return ControlSpec{
-            .kind = K::Label, .name = "lblumisura(" + std::to_string(i) + ")", .rect = {6250, top + 40, 950, 300}};
+            .kind = K::Label, .name = indexed("lblumisura", i), .rect = {6250, top + 40, 950, 300}};
     };
     c.push_back(caption(0, 700));
     c.push_back({.kind = K::TextBox, .name = "txtinput1", .rect = {4650, 700, 1500, 360}});
@@ -109,8 +109,8 @@ Frmvalinduttanza::Frmvalinduttanza(Workbench& wb)
 void Frmvalinduttanza::Option1_Click(int index) {
     const auto& rows = kModes[static_cast<size_t>(index)];
     for (size_t i = 0; i < rows.size(); ++i) {
-        (*this)["lblinput(" + std::to_string(i) + ")"].setText(rows[i].caption);
-        (*this)["lblumisura(" + std::to_string(i) + ")"].setText(rows[i].unit);
+        (*this)("lblinput", i).setText(rows[i].caption);
+        (*this)("lblumisura", i).setText(rows[i].unit);
     }
 }
 

@@ -25,7 +25,7 @@ std::vector<ControlSpec> bobineUhfControls() {
     for (int i = 0; i < 3; ++i) {
         const int top = 1320 + i * 480;
         c.push_back({.kind = K::Label,
-                     .name = "Label2(" + std::to_string(i) + ")",
+                     .name = indexed("Label2", i),
                      .rect = {420, top + 45, 3300, 300},
                      .text = captions[i]});
         c.push_back({.kind = K::TextBox, .name = boxes[i], .rect = {3960, top, 1800, 360}});

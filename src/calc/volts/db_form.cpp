@@ -50,7 +50,7 @@ std::vector<ControlSpec> dbControls() {
     c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 980, 7530, 1120}, .text = " Opzioni di calcolo "});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
-                     .name = "Option1(" + std::to_string(i) + ")",
+                     .name = indexed("Option1", i),
                      .rect = {300, 1230 + i * 270, 7200, 270},
                      .text = kModes[static_cast<size_t>(i)].option,
                      .group = "Frame1"});

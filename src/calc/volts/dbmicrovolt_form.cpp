@@ -36,7 +36,7 @@ std::vector<ControlSpec> dbmicrovoltControls() {
     c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {1200, 960, 3600, 960}, .text = " Opzioni di calcolo  "});
     for (int i = 0; i < 2; ++i)
         c.push_back({.kind = K::Option,
-                     .name = "Option1(" + std::to_string(i) + ")",
+                     .name = indexed("Option1", i),
                      .rect = {1380, 1220 + i * 320, 3300, 300},
                      .text = kModes[static_cast<size_t>(i)].option,
                      .group = "Frame1"});

@@ -46,7 +46,7 @@ std::vector<ControlSpec> dbwControls() {
     c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 700, 2700, 1250}, .text = " Opzioni "});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
-                     .name = "Option1(" + std::to_string(i) + ")",
+                     .name = indexed("Option1", i),
                      .rect = {300, 960 + i * 320, 2400, 300},
                      .text = kModes[static_cast<size_t>(i)].option,
                      .group = "Frame1"});

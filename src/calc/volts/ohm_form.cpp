@@ -36,7 +36,7 @@ std::vector<ControlSpec> ohmControls() {
                  .tooltip = "effettuare una scelta"});
     for (int i = 0; i < 6; ++i)
         c.push_back({.kind = K::Option,
-                     .name = "Option1(" + std::to_string(i) + ")",
+                     .name = indexed("Option1", i),
                      .rect = {300, 420 + i * 400, 2700, 330},
                      .text = kModes[static_cast<size_t>(i)].option,
                      .group = "Frame1"});
@@ -98,7 +98,7 @@ void Frmleggediohm::Option1_Click(int index) {
     mode_ = index;
     const Mode& m = kModes[static_cast<size_t>(index)];
     (*this)["lblformule"].setText(m.formulas);
-    for (size_t i = 0; i < m.names.size(); ++i) (*this)["lblinput(" + std::to_string(i) + ")"].setText(m.names[i]);
+    for (size_t i = 0; i < m.names.size(); ++i) (*this)("lblinput", i).setText(m.names[i]);
 }
 
 void Frmleggediohm::cmdcalcola_Click() {

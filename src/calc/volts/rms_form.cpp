@@ -30,7 +30,7 @@ std::vector<ControlSpec> voltControls() {
     c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 120, 2800, 1400}, .text = "Dato conosciuto"});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
-                     .name = "Option1(" + std::to_string(i) + ")",
+                     .name = indexed("Option1", i),
                      .rect = {300, 400 + i * 340, 2500, 300},
                      .text = kModes[static_cast<size_t>(i)].option,
                      .group = "Frame1"});
