@@ -2,6 +2,7 @@
 #include "calc/antennas/base_loaded_form.h"
 #include "calc/antennas/coax_trap_form.h"
 #include "calc/antennas/dipoles_form.h"
+#include "calc/antennas/loaded_dipole_form.h"
 #include "calc/antennas/multiband_form.h"
 
 namespace ondalab {
@@ -11,6 +12,7 @@ void registerAntennaForms(FormRegistry& registry) {
     registry.add("frmAntAcc", factoryOf<FrmAntAcc>());
     registry.add("frmantcoaxmulti", factoryOf<Frmantcoaxmulti>());
     registry.add("frmantmultigamma", factoryOf<Frmantmultigamma>());
+    registry.add("frmtrappolata", factoryOf<Frmtrappolata>());
 }
 
 }  // namespace ondalab
