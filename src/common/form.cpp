@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/fault.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -81,6 +82,7 @@ NumberFormat Form::fmt() const { return wb_->numberFormat(); }
 void Form::warning(const std::string& prompt, const std::string& title) { wb_->warning(prompt, title); }
 
 bool Form::missingDataOk(double product, std::string_view focusTo) {
+    finite(product);  // inputs beyond the double range are a calculation fault, not data
     if (product == 0) {
         warning("MANCANO DATI");
         setFocus(focusTo);

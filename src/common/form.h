@@ -121,7 +121,8 @@ protected:
     // Boxes and checks.
     void warning(const std::string& prompt, const std::string& title = "MESSAGGIO DI ERRORE");
     // The missing-data check: 0 -> "MANCANO DATI" and focus to `focusTo`;
-    // negative -> silent stop. True when the computation may go on.
+    // negative -> silent stop; not finite -> CalcFault. True when the
+    // computation may go on.
     bool missingDataOk(double product, std::string_view focusTo);
     void close();
 

@@ -202,7 +202,7 @@ void FilterForm::showDataEntry() {
 void FilterForm::cmdcalcola_Click() {
     const double f = num("txtfrequenza");
     const double z = num("txtimpedenza");
-    if (!missingDataOk(finite(f * z), "txtfrequenza")) return;
+    if (!missingDataOk(f * z, "txtfrequenza")) return;
     const Cell cell = (*this)["Image1"].visible() ? Cell::Pi : Cell::T;
     const auto v = filters::design(pass_, cell, f, z);
     const std::string l = masked(v.microhenry, kInductanceMask);

@@ -83,7 +83,7 @@ void Frmreattanza::cmdcalcola_Click() {
     const double f = num("txtinput(0)");
     // the inductance or capacitance is held in single precision
     const double x = finite(toSingle(num("txtinput(1)")));
-    if (!missingDataOk(finite(f * x), "txtinput(0)")) return;
+    if (!missingDataOk(f * x, "txtinput(0)")) return;
     // with no option chosen the capacitive formula applies
     const double result =
         (*this)["Option1(0)"].checked() ? reactance::inductive(f, x) : reactance::capacitive(f, x);

@@ -69,7 +69,7 @@ void Frmrisonanza::Form_Load() {
 void Frmrisonanza::cmdcalcola_Click() {
     const double l = num("txtinduttanza");
     const double c = num("txtcapacità");
-    if (!missingDataOk(finite(l * c), "txtinduttanza")) return;
+    if (!missingDataOk(l * c, "txtinduttanza")) return;
     const auto r = resonance::solve(l, c);
     const std::string f = "Frequenza in Khz  :  " + masked(r.kilohertz, kResultMask);
     const std::string w = "Lunghezza d'onda in mt. : " + masked(r.metres, kResultMask);

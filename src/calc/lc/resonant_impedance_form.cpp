@@ -75,7 +75,7 @@ void Frmimprisonanza::cmdcalcola_Click() {
     const double r = num("txtR");
     const double l = num("txtL");
     const double c = num("txtC");
-    if (!missingDataOk(finite(c * l * r), "txtC")) return;
+    if (!missingDataOk(c * l * r, "txtC")) return;
     if (r < resonant_impedance::kMinResistance) {
         warning("RESISTENZA TROPPO PICCOLA", "MESSAGGIO DI AVVISO");
         setFocus("txtR");

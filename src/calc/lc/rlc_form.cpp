@@ -101,7 +101,7 @@ void FrmCircuitiRLC::cmdcalcola_Click() {
     const double l = num("txtL");
     const double c = num("txtC");
     const double f = finite(toSingle(num("txtF")));  // the frequency is held in single precision
-    if (!missingDataOk(finite(r * l * c * f), "txtR")) return;
+    if (!missingDataOk(r * l * c * f, "txtR")) return;
 
     // the two reactances are kept as their rendered texts, and the net
     // reactance is the difference of those texts read back

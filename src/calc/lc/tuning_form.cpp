@@ -117,7 +117,7 @@ void Frmvalinduttanza::Option1_Click(int index) {
 void Frmvalinduttanza::cmdcalcola_Click() {
     const double a = num("txtinput1");
     const double b = finite(toSingle(num("txtinput2")));  // the second input is held in single precision
-    if (!missingDataOk(finite(a * b), "txtinput1")) return;
+    if (!missingDataOk(a * b, "txtinput1")) return;
     // The mode is read from the captions of the two input rows.
     const std::string& first = (*this)["lblinput(0)"].text();
     const std::string& second = (*this)["lblinput(1)"].text();

@@ -58,7 +58,7 @@ void Frmbobineuhf::ccmdcalcola_Click() {
     const double l = num("txtlunghezza");
     const double h = finite(toSingle(num("txtdistanza")));  // the distance is held in single precision
     // the distance takes no part in the check
-    if (!missingDataOk(finite(d * l), "txtdiametro")) return;
+    if (!missingDataOk(d * l, "txtdiametro")) return;
     const double microhenry = uhf_coil::inductance(d, l, h);
     (*this)["lblinduttanza"].setText("Induttanza in microH : = " + masked(microhenry, kResultMask));
 }
