@@ -4,6 +4,7 @@
 #include "calc/antennas/dipoles_form.h"
 #include "calc/antennas/loaded_dipole_form.h"
 #include "calc/antennas/multiband_form.h"
+#include "calc/antennas/shortened_vertical_form.h"
 
 namespace ondalab {
 
@@ -13,6 +14,7 @@ void registerAntennaForms(FormRegistry& registry) {
     registry.add("frmantcoaxmulti", factoryOf<Frmantcoaxmulti>());
     registry.add("frmantmultigamma", factoryOf<Frmantmultigamma>());
     registry.add("frmtrappolata", factoryOf<Frmtrappolata>());
+    registry.add("frmvertaccorciata", factoryOf<Frmvertaccorciata>());
 }
 
 }  // namespace ondalab

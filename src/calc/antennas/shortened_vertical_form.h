@@ -1,0 +1,19 @@
+// Shortened vertical: the loading coil part-way up a short radiator, its
+// electrical length and radiation resistance.
+#pragma once
+
+#include "common/form.h"
+
+namespace ondalab {
+
+class Frmvertaccorciata : public Form {
+public:
+    explicit Frmvertaccorciata(Workbench& wb);
+
+private:
+    void cmdcalcola_Click();
+    void cmdchiamabobine_Click();
+    void cmdesci_Click() { close(); }
+};
+
+}  // namespace ondalab
