@@ -14,6 +14,20 @@ namespace ondalab::qt {
 
 namespace {
 
+// An option answers a click anywhere in its rectangle, not only on its
+// indicator and caption.
+class WholeRectRadio : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
+namespace {
+
 QString str(const std::string& s) { return QString::fromStdString(s); }
 
 Qt::Alignment alignmentOf(Align a) {
@@ -80,7 +94,7 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             w = new QPushButton(parent);
             break;
         case ControlKind::Option: {
-            auto* option = new QRadioButton(parent);
+            auto* option = new WholeRectRadio(parent);
             option->setAutoExclusive(false);  // the model clears the others of the group
             w = option;
             break;

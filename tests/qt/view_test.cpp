@@ -158,6 +158,14 @@ TEST_F(ViewTest, ClickingAnOptionChoosesItOnceAndKeepsItChosen) {
     EXPECT_FALSE(second->isChecked());
 }
 
+TEST_F(ViewTest, AnOptionAnswersAClickAnywhereInItsRectangle) {
+    ProbeForm& f = openProbe();
+    auto* second = widgetOf<QRadioButton>(f, "Option1(1)");
+    // far to the right of the short caption "Parallelo", still inside the rectangle
+    QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(second->width() - 3, second->height() / 2));
+    EXPECT_TRUE(f["Option1(1)"].checked());
+}
+
 TEST_F(ViewTest, ModalFormBlocksTheFormBeneath) {
     ProbeForm& f = openProbe();
     Form& modal = wb.show("FRMMODALE", true);
