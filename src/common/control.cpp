@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/form.h"
+#include "common/workbench.h"
 
 namespace ondalab {
 
@@ -59,7 +60,9 @@ bool Control::assignText(const std::string& text) {
 
 void Control::setText(const std::string& text) {
     const bool editable = spec_.kind == ControlKind::TextBox || spec_.kind == ControlKind::Combo;
-    if (assignText(text) && editable && onChange) onChange();
+    // A Change is a keystroke handler wherever it runs from: a fault in it
+    // undoes only what it did, quietly.
+    if (assignText(text) && editable && onChange) owner_->workbench().dispatch(*owner_, true, onChange);
 }
 
 Control::State Control::state() const {

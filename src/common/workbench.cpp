@@ -166,7 +166,7 @@ void Workbench::printForm(Form& form, const std::vector<std::string>& hidden) {
 // ---- user input ----
 
 void Workbench::dispatch(Form& form, bool quiet, const std::function<void()>& handler) {
-    if (depth_ > 0) {  // a nested event: the outermost one owns the fault policy
+    if (depth_ > 0 && !quiet) {  // a nested event: the outermost one owns the fault policy
         handler();
         return;
     }
@@ -186,7 +186,7 @@ void Workbench::dispatch(Form& form, bool quiet, const std::function<void()>& ha
         --depth_;
         throw;
     }
-    collectClosed();
+    if (depth_ == 0) collectClosed();
 }
 
 void Workbench::userClick(Form& form, Control& c) {

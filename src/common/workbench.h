@@ -89,7 +89,9 @@ public:
     const MenuItem* findMenu(const std::string& item) const;
 
     // Runs a handler with the fault policy: a CalcFault puts every control
-    // of the form back as it was and, unless `quiet`, warns the user.
+    // of the form back as it was and, unless `quiet`, warns the user. A
+    // quiet (Change) handler is its own transaction even inside another
+    // event; a loud one nested in another event leaves it to the outer one.
     void dispatch(Form& form, bool quiet, const std::function<void()>& handler);
 
     // From the forms, for the view.

@@ -22,12 +22,14 @@ public:
                    {.kind = K::Option, .name = "Option1(1)", .text = "due", .group = "Frame1"},
                    {.kind = K::TextBox, .name = "txtin"},
                    {.kind = K::Label, .name = "lblecho"},
+                   {.kind = K::TextBox, .name = "txtlink"},
                    {.kind = K::Label, .name = "lblout", .text = "vuoto"},
                    {.kind = K::Button, .name = "cmdcalcola", .text = "&CALCOLA"},
                    {.kind = K::Timer, .name = "Timer1", .interval = 500},
                }) {
         onClick("Option1", &Probe::Option1_Click);
         onChange("txtin", &Probe::txtin_Change);
+        onChange("txtlink", &Probe::txtlink_Change);
         onClick("cmdcalcola", &Probe::cmdcalcola_Click);
         onTimer("Timer1", &Probe::Timer1_Timer);
     }
@@ -41,6 +43,11 @@ private:
         ++changes;
         const double v = num("txtin");
         (*this)["lblecho"].setText(general(checkedDiv(1, v)));  // quiet fault on a keystroke
+    }
+    // Writes a label, then a text whose own Change faults.
+    void txtlink_Change() {
+        (*this)["lblout"].setText("collegato");
+        (*this)["txtin"].setText("0");
     }
     void cmdcalcola_Click() {
         (*this)["lblecho"].setText("scritto prima del guasto");
@@ -104,6 +111,16 @@ TEST_F(Bench, AFaultOnAKeystrokeIsQuietAndKeepsTheTypedText) {
     wb->userEdit(p, p["txtin"], "0");
     EXPECT_EQ(p["txtin"].text(), "0");
     EXPECT_EQ(p["lblecho"].text(), "0,25");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(Bench, AFaultInANestedChangeUndoesOnlyThatChange) {
+    Probe& p = probe();
+    wb->userEdit(p, p["txtin"], "4");
+    wb->userEdit(p, p["txtlink"], "x");
+    EXPECT_EQ(p["lblout"].text(), "collegato");  // the outer Change went on
+    EXPECT_EQ(p["txtin"].text(), "0");           // the text it wrote stays
+    EXPECT_EQ(p["lblecho"].text(), "0,25");      // the faulting Change left the result alone
     EXPECT_TRUE(platform.boxes.empty());
 }
 
