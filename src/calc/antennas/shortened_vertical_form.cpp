@@ -67,11 +67,11 @@ std::vector<ControlSpec> verticalControls() {
     // coil height above the base
     c.push_back(line("Line10", 7000, coilTop + 300, 7000, ground, colors::blue));
     c.push_back(line("Line11", 6900, coilTop + 300, 7100, coilTop + 300, colors::blue));
-    c.push_back({.kind = K::Label, .name = "lbldist", .rect = {6380, 4200, 580, 280}, .text = "dist.", .align = Align::Right});
+    c.push_back({.kind = K::Label, .name = "lbldist", .rect = {5640, 4200, 1320, 280}, .text = "dist.", .align = Align::Right});
     // total length
     c.push_back(line("Line12", 8300, top, 8300, ground, colors::blue));
     c.push_back(line("Line13", 8200, top, 8400, top, colors::blue));
-    c.push_back({.kind = K::Label, .name = "lbllung", .rect = {8340, 1800, 540, 280}, .text = "lung."});
+    c.push_back({.kind = K::Label, .name = "lbllung", .rect = {8340, 1800, 1440, 280}, .text = "lung."});
     return c;
 }
 
@@ -81,7 +81,7 @@ Frmvertaccorciata::Frmvertaccorciata(Workbench& wb)
     : Form(wb,
            {.name = "frmvertaccorciata",
             .caption = "ANTENNA VERTICALE ACCORCIATA",
-            .rect = {0, 0, 9000, 5800},
+            .rect = {0, 0, 9900, 5800},
             .faultFocus = "txtlunghezza"},
            verticalControls()) {
     onClick("cmdcalcola", &Frmvertaccorciata::cmdcalcola_Click);
