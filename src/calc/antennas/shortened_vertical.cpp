@@ -5,7 +5,8 @@
 
 namespace ondalab::shortened_vertical {
 
-double coilFactor(double frequency) { return checkedDiv(1e6, frequency * frequency * 68 * kPi * kPi); }
+// F² x 68 x 3.14², grouped as written: the square of 3.14 is taken first.
+double coilFactor(double frequency) { return checkedDiv(1e6, frequency * frequency * 68 * (kPi * kPi)); }
 
 double lowerTerm(double heightFt, double diameterIn, double frequency) {
     const double below = checkedDiv(kQuarterWaveFeet, frequency) - heightFt;
