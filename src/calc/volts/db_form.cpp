@@ -105,11 +105,11 @@ std::vector<ControlSpec> dbControls() {
                  .font = {.bold = true}});
     c.push_back({.kind = K::Label,
                  .name = "Label4",
-                 .rect = {360, 4950, 5800, 260},
+                 .rect = {360, 4950, 6060, 260},
                  .text = "In un dispositivo che presenta un guadagno o una attenuazione di DB :"});
     c.push_back({.kind = K::Label,
                  .name = "lbldbesempio",
-                 .rect = {6200, 4920, 1200, 300},
+                 .rect = {6450, 4920, 1000, 300},
                  .align = Align::Center,
                  .border = true});
     c.push_back({.kind = K::Label,
@@ -118,7 +118,7 @@ std::vector<ControlSpec> dbControls() {
                  .text = "se si applica in ingresso una tensione di  :"});
     c.push_back({.kind = K::TextBox,
                  .name = "txtvoltesempio",
-                 .rect = {6200, 5230, 1200, 330},
+                 .rect = {6450, 5230, 1000, 330},
                  .tooltip = "IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA"});
     c.push_back({.kind = K::Label, .name = "Label6", .rect = {360, 5590, 3000, 260}, .text = "si ottengono in uscita :"});
     c.push_back({.kind = K::Label, .name = "Label7", .rect = {600, 5920, 1300, 260}, .text = "in guadagno  : "});

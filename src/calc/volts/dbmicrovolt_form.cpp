@@ -93,7 +93,7 @@ void FrmdBmicrovolt::txtin_Change() {
             warning(kNegative);
             setFocus("txtin");
         }
-        result = dbmicrovolt::fromMicrovolts(x);
+        result = toSingle(dbmicrovolt::fromMicrovolts(x));  // the result is held in single precision
     } else if (x > dbmicrovolt::kMaxDecibels) {
         warning("dBmicroV max = 120");
         setFocus("txtin");
@@ -101,10 +101,10 @@ void FrmdBmicrovolt::txtin_Change() {
         warning(kNegative);
         setFocus("txtin");
     } else {
-        result = dbmicrovolt::toMicrovolts(x);
+        result = toSingle(dbmicrovolt::toMicrovolts(x));
     }
     if (result) {
-        // rounded to two decimals through the mask, held in single precision
+        // rounded to two decimals through the mask, held in single precision again
         const double shown = toSingle(roundThrough(*result, "#,##0.##"));
         (*this)["lblout"].setText(shortT(shown));
     }
