@@ -12,12 +12,7 @@ constexpr const char* kResultMask = "#,##0.#";
 constexpr const char* kRadiationMask = "##0.#";
 
 // A loading coil drawn as a stack of turns, in a 420 x 600 twip box.
-Picture coilPicture() {
-    Picture p;
-    for (int i = 0; i < 6; ++i)
-        p.push_back({.kind = Stroke::Kind::Ellipse, .points = {{30, 20 + i * 90}, {390, 130 + i * 90}}, .penWidth = 2});
-    return p;
-}
+Picture coilPicture() { return coilTurns(6, {30, 20}, {390, 130}, {0, 90}); }
 
 std::vector<ControlSpec> antAccControls() {
     using K = ControlKind;
@@ -62,24 +57,21 @@ std::vector<ControlSpec> antAccControls() {
     c.push_back(button("cmdchiudi", 5100, "E S C I"));
 
     // sketch: the radiator standing on the ground, fed through the coil at its base
-    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-    };
     constexpr int x = 6900;
-    c.push_back(line("Line1", x, 300, x, 1800));
-    c.push_back(line("Line2", x + 30, 300, x + 30, 1800));
+    c.push_back(lineControl("Line1", x, 300, x, 1800));
+    c.push_back(lineControl("Line2", x + 30, 300, x + 30, 1800));
     c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 195, 1800, 420, 600}, .picture = coilPicture()});
-    c.push_back(line("Line3", x + 15, 2400, x + 15, 2640));
+    c.push_back(lineControl("Line3", x + 15, 2400, x + 15, 2640));
     c.push_back({.kind = K::Shape,
                  .name = "Shape1",
                  .rect = {x - 45, 2640, 120, 120},
                  .filled = true,
                  .round = true,
                  .back = colors::black});
-    c.push_back(line("Line4", x + 75, 2700, 8400, 2700, colors::grey));  // the feed line
-    c.push_back(line("Line5", 5400, 3000, 8400, 3000));                // the ground
-    for (int i = 0; i < 7; ++i) c.push_back(line("Line" + std::to_string(6 + i), 5520 + i * 420, 3000, 5400 + i * 420, 3180));
-    c.push_back(line("Line13", x + 15, 2760, x + 15, 3000));
+    c.push_back(lineControl("Line4", x + 75, 2700, 8400, 2700, colors::grey));  // the feed line
+    c.push_back(lineControl("Line5", 5400, 3000, 8400, 3000));                // the ground
+    for (int i = 0; i < 7; ++i) c.push_back(lineControl("Line" + std::to_string(6 + i), 5520 + i * 420, 3000, 5400 + i * 420, 3180));
+    c.push_back(lineControl("Line13", x + 15, 2760, x + 15, 3000));
     c.push_back({.kind = K::Label, .name = "Label3", .rect = {x + 240, 900, 1500, 300}, .text = "radiatore"});
     c.push_back({.kind = K::Label, .name = "Label4", .rect = {x + 360, 1950, 1500, 300}, .text = "bobina di carico"});
     c.push_back({.kind = K::Label, .name = "Label5", .rect = {7500, 2430, 1200, 260}, .text = "alimentazione"});

@@ -23,15 +23,7 @@ constexpr const char* kLateResults[] = {"lblfrequenza", "lblrapporto",      "lbl
                                         "lbllunghezzab", "lbllunghezzacavo", "lblcalza"};
 
 // A trap coil seen from the side: a row of turns, in a 720 x 360 twip box.
-Picture trapPicture() {
-    Picture p;
-    for (int i = 0; i < 6; ++i)
-        p.push_back({.kind = Stroke::Kind::Ellipse,
-                     .points = {{20 + i * 110, 20}, {150 + i * 110, 340}},
-                     .pen = colors::darkBlue,
-                     .penWidth = 2});
-    return p;
-}
+Picture trapPicture() { return coilTurns(6, {20, 20}, {150, 340}, {110, 0}, colors::darkBlue); }
 
 std::vector<ControlSpec> coaxControls() {
     using K = ControlKind;
@@ -72,9 +64,6 @@ std::vector<ControlSpec> coaxControls() {
                  .fore = colors::red});
 
     // sketch: one arm from the feed point, section A, the trap, the rest of the arm
-    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-    };
     constexpr int y = 4500;
     constexpr int feed = 5300;
     constexpr int trap = 7200;
@@ -86,23 +75,23 @@ std::vector<ControlSpec> coaxControls() {
                  .filled = true,
                  .round = true,
                  .back = colors::black});
-    c.push_back(line("Line1", feed, y + 60, feed, y + 900));
-    c.push_back(line("Line2", feed - 90, y + 60, feed - 90, y + 900));
+    c.push_back(lineControl("Line1", feed, y + 60, feed, y + 900));
+    c.push_back(lineControl("Line2", feed - 90, y + 60, feed - 90, y + 900));
     c.push_back({.kind = K::Label, .name = "Label3", .rect = {feed - 900, y + 600, 780, 280}, .text = "discesa", .align = Align::Right});
-    c.push_back(line("Line3", feed, y, trap, y));
+    c.push_back(lineControl("Line3", feed, y, trap, y));
     c.push_back({.kind = K::Image, .name = "Image1", .rect = {trap, y - 180, 720, 360}, .picture = trapPicture()});
     c.push_back({.kind = K::Label, .name = "Label5", .rect = {trap, y - 480, 900, 280}, .text = "bobina", .tooltip = "trappola di blocco"});
-    c.push_back(line("Line4", trap + 720, y, end, y));
+    c.push_back(lineControl("Line4", trap + 720, y, end, y));
     // dimension lines: A up to the trap, B the whole arm
-    c.push_back(line("Line5", feed, y + 420, trap + 360, y + 420, colors::blue));
-    c.push_back(line("Line6", trap + 360, y + 300, trap + 360, y + 540, colors::blue));
+    c.push_back(lineControl("Line5", feed, y + 420, trap + 360, y + 420, colors::blue));
+    c.push_back(lineControl("Line6", trap + 360, y + 300, trap + 360, y + 540, colors::blue));
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {6000, y + 120, 600, 280},
                  .text = "  A",
                  .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
-    c.push_back(line("Line7", feed, y + 1140, end, y + 1140, colors::blue));
-    c.push_back(line("Line8", end, y + 1020, end, y + 1260, colors::blue));
+    c.push_back(lineControl("Line7", feed, y + 1140, end, y + 1140, colors::blue));
+    c.push_back(lineControl("Line8", end, y + 1020, end, y + 1260, colors::blue));
     c.push_back({.kind = K::Label,
                  .name = "Label6",
                  .rect = {7000, y + 1200, 600, 280},

@@ -77,13 +77,10 @@ std::vector<ControlSpec> dipoleControls() {
                  .tooltip = "centrale dipolo"});
 
     // the wire: guy ropes, end insulators, two arms and the centre insulator
-    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-    };
-    c.push_back(line("Line1", 240, kWireY, kLeftEnd - 90, kWireY, colors::grey));
-    c.push_back(line("Line2", kRightEnd + 90, kWireY, 9240, kWireY, colors::grey));
-    c.push_back(line("Line3", kLeftEnd + 90, kWireY, kCentre - 180, kWireY));
-    c.push_back(line("Line4", kCentre + 180, kWireY, kRightEnd - 90, kWireY));
+    c.push_back(lineControl("Line1", 240, kWireY, kLeftEnd - 90, kWireY, colors::grey));
+    c.push_back(lineControl("Line2", kRightEnd + 90, kWireY, 9240, kWireY, colors::grey));
+    c.push_back(lineControl("Line3", kLeftEnd + 90, kWireY, kCentre - 180, kWireY));
+    c.push_back(lineControl("Line4", kCentre + 180, kWireY, kRightEnd - 90, kWireY));
     c.push_back({.kind = K::Shape,
                  .name = "Shape1",
                  .rect = {kLeftEnd - 90, kWireY - 90, 180, 180},
@@ -102,12 +99,12 @@ std::vector<ControlSpec> dipoleControls() {
                  .filled = true,
                  .back = colors::grey});
     // the coax feed, down from the centre
-    c.push_back(line("Line5", kCentre - 60, kWireY + 120, kCentre - 60, 3360));
-    c.push_back(line("Line6", kCentre + 60, kWireY + 120, kCentre + 60, 3360));
+    c.push_back(lineControl("Line5", kCentre - 60, kWireY + 120, kCentre - 60, 3360));
+    c.push_back(lineControl("Line6", kCentre + 60, kWireY + 120, kCentre + 60, 3360));
     // dimension line over the right-hand arm, with its end marks
-    c.push_back(line("Line7", kCentre, 2040, kRightEnd, 2040, colors::blue));
-    c.push_back(line("Line8", kCentre, 1920, kCentre, 2160, colors::blue));
-    c.push_back(line("Line9", kRightEnd, 1920, kRightEnd, 2160, colors::blue));
+    c.push_back(lineControl("Line7", kCentre, 2040, kRightEnd, 2040, colors::blue));
+    c.push_back(lineControl("Line8", kCentre, 1920, kCentre, 2160, colors::blue));
+    c.push_back(lineControl("Line9", kRightEnd, 1920, kRightEnd, 2160, colors::blue));
     return c;
 }
 

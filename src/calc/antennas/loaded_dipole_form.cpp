@@ -14,15 +14,7 @@ constexpr int kFormHeight = 6500;
 constexpr const char* kTrapCaption = "trappola di blocco";
 
 // A loading coil lying along the wire: a row of turns in a 600 x 300 box.
-Picture coilPicture() {
-    Picture p;
-    for (int i = 0; i < 5; ++i)
-        p.push_back({.kind = Stroke::Kind::Ellipse,
-                     .points = {{20 + i * 110, 20}, {140 + i * 110, 280}},
-                     .pen = colors::darkBlue,
-                     .penWidth = 2});
-    return p;
-}
+Picture coilPicture() { return coilTurns(5, {20, 20}, {140, 280}, {110, 0}, colors::darkBlue); }
 
 std::vector<ControlSpec> loadedDipoleControls() {
     using K = ControlKind;
@@ -66,44 +58,41 @@ std::vector<ControlSpec> loadedDipoleControls() {
                  .border = true});
 
     // sketch: the dipole fed at the centre, a coil in each arm
-    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-    };
     constexpr int y = 4500;
     constexpr int left = 600;
     constexpr int right = 10200;
     constexpr int centre = 5400;
     constexpr int coilL = 2800;  // left edge of the left coil
     constexpr int coilR = 7400;  // left edge of the right coil
-    c.push_back(line("Line1", left, y, coilL, y));
+    c.push_back(lineControl("Line1", left, y, coilL, y));
     c.push_back({.kind = K::Image, .name = "Image1", .rect = {coilL, y - 150, 600, 300}, .picture = coilPicture()});
-    c.push_back(line("Line2", coilL + 600, y, centre - 150, y));
+    c.push_back(lineControl("Line2", coilL + 600, y, centre - 150, y));
     c.push_back({.kind = K::Shape, .name = "Shape1", .rect = {centre - 150, y - 100, 300, 200}, .filled = true, .back = colors::grey});
-    c.push_back(line("Line3", centre + 150, y, coilR, y));
+    c.push_back(lineControl("Line3", centre + 150, y, coilR, y));
     c.push_back({.kind = K::Image, .name = "Image2", .rect = {coilR, y - 150, 600, 300}, .picture = coilPicture()});
-    c.push_back(line("Line4", coilR + 600, y, right, y));
+    c.push_back(lineControl("Line4", coilR + 600, y, right, y));
     c.push_back({.kind = K::Label, .name = "Label6", .rect = {coilL - 600, y + 240, 1800, 280}, .text = kTrapCaption, .align = Align::Center});
     c.push_back({.kind = K::Label, .name = "Label7", .rect = {coilR - 600, y + 240, 1800, 280}, .text = kTrapCaption, .align = Align::Center});
     // the coax feed
-    c.push_back(line("Line5", centre - 60, y + 100, centre - 60, 5700));
-    c.push_back(line("Line6", centre + 60, y + 100, centre + 60, 5700));
+    c.push_back(lineControl("Line5", centre - 60, y + 100, centre - 60, 5700));
+    c.push_back(lineControl("Line6", centre + 60, y + 100, centre + 60, 5700));
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {centre + 240, 5350, 1400, 280},
                  .text = "discesa coax",
                  .tooltip = "discesa cavo coax "});
     // dimension lines: A from the centre to the coil, B over the whole dipole
-    c.push_back(line("Line7", centre, 4080, coilR + 300, 4080, colors::blue));
-    c.push_back(line("Line8", centre, 3960, centre, 4200, colors::blue));
-    c.push_back(line("Line9", coilR + 300, 3960, coilR + 300, 4200, colors::blue));
+    c.push_back(lineControl("Line7", centre, 4080, coilR + 300, 4080, colors::blue));
+    c.push_back(lineControl("Line8", centre, 3960, centre, 4200, colors::blue));
+    c.push_back(lineControl("Line9", coilR + 300, 3960, coilR + 300, 4200, colors::blue));
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {6300, 3780, 500, 280},
                  .text = "  A",
                  .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
-    c.push_back(line("Line10", left, 3600, right, 3600, colors::blue));
-    c.push_back(line("Line11", left, 3480, left, 3720, colors::blue));
-    c.push_back(line("Line12", right, 3480, right, 3720, colors::blue));
+    c.push_back(lineControl("Line10", left, 3600, right, 3600, colors::blue));
+    c.push_back(lineControl("Line11", left, 3480, left, 3720, colors::blue));
+    c.push_back(lineControl("Line12", right, 3480, right, 3720, colors::blue));
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {centre - 250, 3300, 500, 280},

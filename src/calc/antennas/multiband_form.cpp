@@ -16,12 +16,7 @@ constexpr int kHeight = 6840;
 constexpr const char* kResults[] = {"lblA", "lblB", "lbloutput"};
 
 // The trap coil, drawn upright as a stack of turns in a 300 x 600 box.
-Picture coilPicture() {
-    Picture p;
-    for (int i = 0; i < 6; ++i)
-        p.push_back({.kind = Stroke::Kind::Ellipse, .points = {{20, 20 + i * 90}, {280, 130 + i * 90}}, .penWidth = 2});
-    return p;
-}
+Picture coilPicture() { return coilTurns(6, {20, 20}, {280, 130}, {0, 90}); }
 
 std::vector<ControlSpec> multibandControls() {
     using K = ControlKind;
@@ -79,25 +74,22 @@ std::vector<ControlSpec> multibandControls() {
 
     // sketch: the radiator upright from its feed point, section A up to the
     // trap (L with C across it), B the whole length
-    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-    };
     constexpr int x = 6900;
     constexpr int feed = 6000;
     constexpr int trapBottom = 5100;
     constexpr int trapTop = 4500;
     constexpr int top = 3660;
-    c.push_back(line("Line1", x, feed, x, trapBottom));
+    c.push_back(lineControl("Line1", x, feed, x, trapBottom));
     c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 150, trapTop, 300, 600}, .picture = coilPicture()});
     c.push_back({.kind = K::Label, .name = "Label7", .rect = {x - 420, 4650, 260, 280}, .text = "L", .tooltip = "trappola di blocco"});
-    c.push_back(line("Line2", x, trapTop, x, top));
+    c.push_back(lineControl("Line2", x, trapTop, x, top));
     // the capacitor across the coil
-    c.push_back(line("Line3", x, trapTop, x + 480, trapTop));
-    c.push_back(line("Line4", x + 480, trapTop, x + 480, 4740));
-    c.push_back(line("Line5", x + 330, 4740, x + 630, 4740));
-    c.push_back(line("Line6", x + 330, 4860, x + 630, 4860));
-    c.push_back(line("Line7", x + 480, 4860, x + 480, trapBottom));
-    c.push_back(line("Line8", x + 480, trapBottom, x, trapBottom));
+    c.push_back(lineControl("Line3", x, trapTop, x + 480, trapTop));
+    c.push_back(lineControl("Line4", x + 480, trapTop, x + 480, 4740));
+    c.push_back(lineControl("Line5", x + 330, 4740, x + 630, 4740));
+    c.push_back(lineControl("Line6", x + 330, 4860, x + 630, 4860));
+    c.push_back(lineControl("Line7", x + 480, 4860, x + 480, trapBottom));
+    c.push_back(lineControl("Line8", x + 480, trapBottom, x, trapBottom));
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {x + 690, 4650, 300, 280},
@@ -110,24 +102,24 @@ std::vector<ControlSpec> multibandControls() {
                  .filled = true,
                  .round = true,
                  .back = colors::black});
-    c.push_back(line("Line9", x, feed + 60, x, 6420, colors::grey));
+    c.push_back(lineControl("Line9", x, feed + 60, x, 6420, colors::grey));
     c.push_back({.kind = K::Label, .name = "Label9", .rect = {x - 720, 6150, 600, 260}, .text = "coax", .align = Align::Right});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {x + 180, 5580, 1400, 660},
                  .text = "punto di alimentazione radiatore"});
     // dimension lines
-    c.push_back(line("Line10", 6200, trapBottom - 300, 6200, feed, colors::blue));
-    c.push_back(line("Line11", 6080, trapBottom - 300, 6320, trapBottom - 300, colors::blue));
-    c.push_back(line("Line12", 6080, feed, 6320, feed, colors::blue));
+    c.push_back(lineControl("Line10", 6200, trapBottom - 300, 6200, feed, colors::blue));
+    c.push_back(lineControl("Line11", 6080, trapBottom - 300, 6320, trapBottom - 300, colors::blue));
+    c.push_back(lineControl("Line12", 6080, feed, 6320, feed, colors::blue));
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {5760, 5400, 400, 280},
                  .text = "  A",
                  .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
-    c.push_back(line("Line13", 5700, top, 5700, feed, colors::blue));
-    c.push_back(line("Line14", 5580, top, 5820, top, colors::blue));
-    c.push_back(line("Line15", 5580, feed, 5820, feed, colors::blue));
+    c.push_back(lineControl("Line13", 5700, top, 5700, feed, colors::blue));
+    c.push_back(lineControl("Line14", 5580, top, 5820, top, colors::blue));
+    c.push_back(lineControl("Line15", 5580, feed, 5820, feed, colors::blue));
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {5280, 4700, 400, 280},

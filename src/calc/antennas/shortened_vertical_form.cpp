@@ -13,15 +13,7 @@ constexpr const char* kInputTip = "separare i decimali con il punto";
 constexpr const char* kOneDecimal = "##0.#";
 
 // The loading coil upright on the radiator: a stack of turns, 300 x 600.
-Picture coilPicture() {
-    Picture p;
-    for (int i = 0; i < 6; ++i)
-        p.push_back({.kind = Stroke::Kind::Ellipse,
-                     .points = {{20, 20 + i * 90}, {280, 130 + i * 90}},
-                     .pen = colors::darkBlue,
-                     .penWidth = 2});
-    return p;
-}
+Picture coilPicture() { return coilTurns(6, {20, 20}, {280, 130}, {0, 90}, colors::darkBlue); }
 
 std::vector<ControlSpec> verticalControls() {
     using K = ControlKind;
@@ -51,26 +43,23 @@ std::vector<ControlSpec> verticalControls() {
                      .border = true});
 
     // sketch: the radiator on its base with the coil part-way up
-    const auto line = [](std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-        return ControlSpec{.kind = K::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-    };
     constexpr int x = 7500;
     constexpr int ground = 5000;
     constexpr int coilTop = 3300;
     constexpr int top = 600;
-    c.push_back(line("Line1", x, ground, x, coilTop + 600));
+    c.push_back(lineControl("Line1", x, ground, x, coilTop + 600));
     c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 150, coilTop, 300, 600}, .picture = coilPicture()});
-    c.push_back(line("Line2", x, coilTop, x, top));
-    c.push_back(line("Line3", 6000, ground, 8700, ground));  // the ground
-    for (int i = 0; i < 6; ++i) c.push_back(line("Line" + std::to_string(4 + i), 6120 + i * 450, ground, 6000 + i * 450, ground + 180));
+    c.push_back(lineControl("Line2", x, coilTop, x, top));
+    c.push_back(lineControl("Line3", 6000, ground, 8700, ground));  // the ground
+    for (int i = 0; i < 6; ++i) c.push_back(lineControl("Line" + std::to_string(4 + i), 6120 + i * 450, ground, 6000 + i * 450, ground + 180));
     c.push_back({.kind = K::Label, .name = "lblind", .rect = {x + 240, coilTop + 150, 1100, 300}, .fore = colors::darkBlue});
     // coil height above the base
-    c.push_back(line("Line10", 7000, coilTop + 300, 7000, ground, colors::blue));
-    c.push_back(line("Line11", 6900, coilTop + 300, 7100, coilTop + 300, colors::blue));
+    c.push_back(lineControl("Line10", 7000, coilTop + 300, 7000, ground, colors::blue));
+    c.push_back(lineControl("Line11", 6900, coilTop + 300, 7100, coilTop + 300, colors::blue));
     c.push_back({.kind = K::Label, .name = "lbldist", .rect = {5640, 4200, 1320, 280}, .text = "dist.", .align = Align::Right});
     // total length
-    c.push_back(line("Line12", 8300, top, 8300, ground, colors::blue));
-    c.push_back(line("Line13", 8200, top, 8400, top, colors::blue));
+    c.push_back(lineControl("Line12", 8300, top, 8300, ground, colors::blue));
+    c.push_back(lineControl("Line13", 8200, top, 8400, top, colors::blue));
     c.push_back({.kind = K::Label, .name = "lbllung", .rect = {8340, 1800, 1440, 280}, .text = "lung."});
     return c;
 }
