@@ -432,4 +432,9 @@ double readRegional(std::string_view text, const NumberFormat& fmt) {
     return negative ? -magnitude : magnitude;
 }
 
+double roundedThrough(double value, std::string_view mask) {
+    const NumberFormat fmt = NumberFormat::italian();
+    return readRegional(maskedText(value, mask, fmt), fmt);
+}
+
 }  // namespace ondalab

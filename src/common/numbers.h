@@ -54,4 +54,9 @@ std::string maskedText(double value, std::string_view mask, const NumberFormat& 
 // throws CalcFault, as a conversion of such a text has no value.
 double readRegional(std::string_view text, const NumberFormat& fmt);
 
+// The value a number keeps when it is shown through a mask and read back:
+// rounded as masked text rounds it. The regional separators do not change
+// the value, so formulas that round this way need no number format.
+double roundedThrough(double value, std::string_view mask);
+
 }  // namespace ondalab
