@@ -1,0 +1,10 @@
+#include "calc/resistors/parallel.h"
+
+#include "common/fault.h"
+#include "common/numbers.h"
+
+namespace ondalab::parallel {
+
+double combine(double a, double b) { return finite(toSingle(checkedDiv(finite(a * b), a + b))); }
+
+}  // namespace ondalab::parallel
