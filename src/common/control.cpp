@@ -1,5 +1,6 @@
 #include "common/control.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/form.h"
@@ -9,6 +10,16 @@ namespace ondalab {
 
 std::string indexed(std::string_view base, size_t index) {
     return std::string(base) + "(" + std::to_string(index) + ")";
+}
+
+bool listsBefore(std::string_view a, std::string_view b) {
+    // ASCII folding only, whatever the C locale says; other bytes compare as they are.
+    const auto folded = [](char ch) {
+        const auto u = static_cast<unsigned char>(ch);
+        return u >= 'a' && u <= 'z' ? u - ('a' - 'A') : u;
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return folded(x) < folded(y); });
 }
 
 Control::Control(Form& owner, ControlSpec spec) : owner_(&owner), spec_(std::move(spec)) {
@@ -47,6 +58,12 @@ bool Control::focusable() const {
         default:
             return false;
     }
+}
+
+void Control::addItem(const std::string& entry) {
+    auto& items = spec_.items;
+    items.insert(std::upper_bound(items.begin(), items.end(), entry, listsBefore), entry);
+    changed();
 }
 
 void Control::changed() { owner_->controlChanged(*this); }

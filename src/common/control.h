@@ -18,6 +18,11 @@ class Form;
 // The name of an element of a control array: indexed("Option1", 2) is "Option1(2)".
 std::string indexed(std::string_view base, size_t index);
 
+// The order of a sorted list: character by character with letter case
+// ignored, punctuation as the character it is ("A/D" before "AC", "n.c."
+// among the N entries).
+bool listsBefore(std::string_view a, std::string_view b);
+
 enum class ControlKind { Label, TextBox, Button, Option, CheckBox, Frame, Combo, Image, Line, Shape, Timer };
 
 enum class Align { Left, Center, Right };
@@ -84,6 +89,9 @@ public:
     Rgb fore() const { return spec_.fore; }
     const ControlSpec& spec() const { return spec_; }
     const std::vector<std::string>& items() const { return spec_.items; }
+    // Combo boxes: adds an entry to the list at its sorted place, after any
+    // entry it equals.
+    void addItem(const std::string& entry);
     int interval() const { return spec_.interval; }
 
     // The caption or text as the user sees it: "&CALCOLA" -> "CALCOLA", "&&" -> "&".

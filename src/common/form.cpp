@@ -11,7 +11,7 @@ namespace ondalab {
 Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls) : wb_(&wb), spec_(std::move(spec)) {
     controls_.reserve(controls.size());
     for (auto& c : controls) {
-        if (c.kind == ControlKind::Combo) std::sort(c.items.begin(), c.items.end());  // plain character order
+        if (c.kind == ControlKind::Combo) std::stable_sort(c.items.begin(), c.items.end(), listsBefore);
         controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
     }
 }

@@ -109,6 +109,8 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             auto* combo = new QComboBox(parent);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            // Typing changes only the field: no completion from the list.
+            combo->setCompleter(nullptr);
             w = combo;
             break;
         }

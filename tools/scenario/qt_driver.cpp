@@ -105,7 +105,8 @@ public:
 
     void pick(Form& f, Control& c, const std::string& entry) override {
         auto* combo = qobject_cast<QComboBox*>(view_.widget(f, c));
-        const int index = combo ? combo->findText(QString::fromStdString(entry), Qt::MatchExactly) : -1;
+        const auto exactly = Qt::MatchExactly | Qt::MatchCaseSensitive;
+        const int index = combo ? combo->findText(QString::fromStdString(entry), exactly) : -1;
         if (index < 0) {
             Driver::pick(f, c, entry);
             return;
