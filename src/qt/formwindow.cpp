@@ -7,18 +7,18 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "qt/clicklabel.h"
 #include "qt/controlwidget.h"
 #include "qt/drawing.h"
+#include "qt/menurows.h"
 
 namespace ondalab::qt {
 
 FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
-    : QWidget(nullptr), form_(&form), scale_(scale), events_(events), topOffset_(menuBarPixels(form, scale)) {
+    : QWidget(nullptr), form_(&form), scale_(scale), events_(events) {
     setObjectName(QString::fromStdString(form.name()));
     applyStyle();
     if (!form.menu().empty()) buildMenuRows();
@@ -56,7 +56,7 @@ void FormWindow::createWidgets() {
         }
     }
     for (QWidget* f : frames) f->lower();  // a frame lies beneath what it holds
-    for (QMenuBar* bar : menuBars_) bar->raise();
+    if (menuRows_) menuRows_->raise();
 }
 
 void FormWindow::connectWidget(QWidget* w, Control& c) {
@@ -83,25 +83,29 @@ void FormWindow::connectWidget(QWidget* w, Control& c) {
     }
 }
 
-// The window's width is fixed: when the top-level entries do not fit on one
-// row, the menu bar wraps onto further rows and the controls move down.
+// The menu bar wraps onto as many rows as the window's width needs, each
+// row at least its 300 twips and taller when the font asks for it; the
+// controls move down below it.
 void FormWindow::buildMenuRows() {
-    const int room = scale_.pixels(form_->clientRect()).width();
-    QMenuBar probe;
-    QMenuBar* row = nullptr;
-    for (const MenuItem& item : form_->menu()) {
-        probe.addAction(QString::fromStdString(item.caption));
-        if (!row || probe.sizeHint().width() > room) {
-            row = new QMenuBar(this);
-            row->setNativeMenuBar(false);  // inside the window, where the geometry expects it
-            menuBars_.push_back(row);
-            probe.clear();
-            probe.addAction(QString::fromStdString(item.caption));
-        }
-        buildItem(item, row);
-    }
-    menuBar_ = menuBars_.front();
-    topOffset_ = static_cast<int>(menuBars_.size()) * menuBarPixels(*form_, scale_);
+    menuRows_ = new MenuRows(scale_.pixels(kMenuBarTwips), this);
+    buildMenu(form_->menu(), menuRows_);
+    menuRows_->setRowWidth(scale_.pixels(form_->clientRect()).width());
+    connect(menuRows_, &MenuRows::rowsChanged, this, &FormWindow::menuRowsChanged);
+    menuRowsChanged();
+}
+
+// Rows taller than their 300 twips make the window taller by as much, so
+// the client area below keeps all of its room.
+void FormWindow::menuRowsChanged() {
+    const int offset = menuRows_->height();
+    const int extra = offset - menuRows_->rowCount() * scale_.pixels(kMenuBarTwips);
+    const bool taller = extra != extraHeight_;
+    topOffset_ = offset;
+    extraHeight_ = extra;
+    if (taller) syncForm();
+    if (!form_) return;
+    for (const auto& c : form_->controls()) syncControl(*c);
+    update();
 }
 
 void FormWindow::buildMenu(const std::vector<MenuItem>& items, QWidget* into) {
@@ -164,7 +168,7 @@ QAction* FormWindow::action(const std::string& item) const {
 void FormWindow::syncForm() {
     if (!form_) return;
     setWindowTitle(QString::fromStdString(form_->caption()));
-    const QRect client = clientGeometry(form_->rect(), scale_);
+    const QRect client = clientGeometry(form_->rect(), scale_).adjusted(0, 0, 0, extraHeight_);
     if (form_->spec().style == FrameStyle::Fixed) {
         setFixedSize(client.size());
     } else {
@@ -222,10 +226,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
 
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (menuBars_.empty()) return;
-    const int rowHeight = topOffset_ / static_cast<int>(menuBars_.size());
-    for (size_t i = 0; i < menuBars_.size(); ++i)
-        menuBars_[i]->setGeometry(0, static_cast<int>(i) * rowHeight, width(), rowHeight);
+    if (menuRows_) menuRows_->setRowWidth(width());
 }
 
 }  // namespace ondalab::qt

@@ -14,9 +14,10 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
 
 namespace ondalab::qt {
+
+class MenuRows;
 
 // What the user did in a window, in model terms.
 struct WindowEvents {
@@ -45,10 +46,15 @@ public:
     QAction* action(const std::string& item) const;
     // Each leaf entry of the menu with its action.
     const std::vector<std::pair<const MenuItem*, QAction*>>& menuActions() const { return actions_; }
-    QMenuBar* menuBar() const { return menuBar_; }
+    MenuRows* menuRows() const { return menuRows_; }
 
     const TwipScale& scale() const { return scale_; }
+    // The client area's controls sit this far below the window's top: the
+    // height of the menu bar.
     int topOffset() const { return topOffset_; }
+    // How much taller than the model's geometry the window is: a font that
+    // needs menu rows taller than their 300 twips gets them.
+    int extraHeight() const { return extraHeight_; }
 
     void syncForm();  // caption and geometry
     void syncControl(const Control& c);
@@ -65,17 +71,18 @@ private:
     void createWidgets();
     void connectWidget(QWidget* w, Control& c);
     void buildMenu(const std::vector<MenuItem>& items, QWidget* into);
+    void buildMenuRows();
+    void buildItem(const MenuItem& item, QWidget* into);
+    void menuRowsChanged();
 
     Form* form_;
     TwipScale scale_;
     WindowEvents& events_;
     int topOffset_ = 0;
+    int extraHeight_ = 0;
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
-    void buildMenuRows();
-    void buildItem(const MenuItem& item, QWidget* into);
-    QMenuBar* menuBar_ = nullptr;  // the first row
-    std::vector<QMenuBar*> menuBars_;
+    MenuRows* menuRows_ = nullptr;
     std::vector<std::pair<const MenuItem*, QAction*>> actions_;
 };
 

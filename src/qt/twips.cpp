@@ -34,6 +34,4 @@ Rect outerGeometry(const QRect& client, const TwipScale& s) {
             c.height + kCaptionTwips + kBorderTwips};
 }
 
-int menuBarPixels(const Form& f, const TwipScale& s) { return f.menu().empty() ? 0 : s.pixels(kMenuBarTwips); }
-
 }  // namespace ondalab::qt

@@ -30,7 +30,5 @@ private:
 QRect clientGeometry(const Rect& outer, const TwipScale& s);
 // And back: a client area in screen pixels -> the outer geometry in twips.
 Rect outerGeometry(const QRect& client, const TwipScale& s);
-// Height of a form's menu bar in pixels (0 for a form without a menu).
-int menuBarPixels(const Form& f, const TwipScale& s);
 
 }  // namespace ondalab::qt

@@ -8,12 +8,12 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QTest>
 #include <iostream>
 
 #include "qt/controlwidget.h"
+#include "qt/menurows.h"
 #include "qt/qtview.h"
 
 namespace ondalab::scenario {
@@ -212,12 +212,10 @@ private:
         for (Form* f : wb_.openForms()) {
             const qt::FormWindow* win = view_.window(*f);
             QMenu* menu = win ? win->findChild<QMenu*>(QString::fromStdString(item)) : nullptr;
-            if (!menu || !win->menuBar() || wb_.isBlocked(*f)) continue;
+            if (!menu || !win->menuRows() || wb_.isBlocked(*f)) continue;
             std::vector<QMenu*> chain{menu};
             while (auto* parent = qobject_cast<QMenu*>(chain.back()->parentWidget())) chain.push_back(parent);
-            auto* bar = qobject_cast<QMenuBar*>(chain.back()->parentWidget());  // the row that holds it
-            if (!bar) continue;
-            bar->setActiveAction(chain.back()->menuAction());
+            win->menuRows()->open(chain.back()->menuAction());
             for (size_t i = chain.size() - 1; i > 0; --i) chain[i]->setActiveAction(chain[i - 1]->menuAction());
             return true;
         }
