@@ -23,12 +23,11 @@ QChar accessKey(const QString& s) {
     return {};
 }
 
+// Highlights the menu's first entry as the Down key does: a submenu there
+// stays closed until the user opens it.
 void activateFirstEntry(QMenu* menu) {
-    for (QAction* a : menu->actions())
-        if (a->isVisible() && !a->isSeparator() && a->isEnabled()) {
-            menu->setActiveAction(a);
-            return;
-        }
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &down);
 }
 
 }  // namespace
