@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/forms.h"
+#include "qt/application.h"
 #include "qt/qtplatform.h"
 #include "qt/qtview.h"
 
@@ -35,12 +36,15 @@ void benchHook(ondalab::Workbench& wb) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    ondalab::qt::Application app(argc, argv);
     ondalab::QtPlatform platform;
+    app.setMessages(&platform);
     ondalab::Workbench wb(platform.services(), ondalab::allForms());
     ondalab::QtView view(wb);
     platform.setView(&view);
     wb.show(ondalab::kMainWindow, false);
     benchHook(wb);
-    return wb.ended() ? 0 : app.exec();
+    const int status = wb.ended() ? 0 : app.exec();
+    app.setMessages(nullptr);  // the platform goes before the application
+    return status;
 }

@@ -159,7 +159,8 @@ void MenuRows::actionEvent(QActionEvent* e) {
     QAction* a = e->action();
     switch (e->type()) {
         case QEvent::ActionAdded:
-            if (!accessKey(a->text()).isNull()) shortcuts_[a] = grabShortcut(QKeySequence::mnemonic(a->text()));
+            if (!accessKey(a->text()).isNull())
+                shortcuts_[a] = grabShortcut(QKeySequence::mnemonic(a->text()));
             if (QMenu* menu = a->menu()) {
                 menu->installEventFilter(this);
                 for (QMenu* sub : menu->findChildren<QMenu*>()) sub->installEventFilter(this);
@@ -175,7 +176,8 @@ void MenuRows::actionEvent(QActionEvent* e) {
             current_ = -1;
             break;
         case QEvent::ActionChanged:
-            if (const auto it = shortcuts_.find(a); it != shortcuts_.end()) setShortcutEnabled(it->second, a->isEnabled());
+            if (const auto it = shortcuts_.find(a); it != shortcuts_.end())
+                setShortcutEnabled(it->second, a->isEnabled());
             break;
         default:
             break;

@@ -75,13 +75,13 @@ private:
     int rowWidth_ = 0;
     int rowHeight_;
     int rowCount_ = 1;
-    std::vector<QRect> rects_;      // per action, as actions() lists them
+    std::vector<QRect> rects_;                 // per action, as actions() lists them
     std::map<const QAction*, int> shortcuts_;  // the Alt+letter of each entry that has one
     int current_ = -1;
-    bool popup_ = false;       // menus drop down as the highlight moves
+    bool popup_ = false;        // menus drop down as the highlight moves
     bool pressedLeaf_ = false;  // a mouse press on an entry without a menu
-    bool keyboard_ = false;    // the bar has the keyboard focus
-    QMenu* shown_ = nullptr;   // the dropped-down menu
+    bool keyboard_ = false;     // the bar has the keyboard focus
+    QMenu* shown_ = nullptr;    // the dropped-down menu
     QPointer<QWidget> focusBefore_;
 };
 

@@ -1,12 +1,12 @@
-// The Qt tests need a QApplication before the first test; they run on the
-// offscreen platform unless the caller chose another.
+// The Qt tests need the program's application object before the first
+// test; they run on the offscreen platform unless the caller chose another.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "qt/application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    ondalab::qt::Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

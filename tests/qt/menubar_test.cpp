@@ -95,7 +95,8 @@ TEST_P(MenuBarFontTest, AClickOnAnEntryOpensIt) {
         const std::string name = entry->text().toStdString();
         if (entry->menu()) {
             ASSERT_TRUE(menuDown(entry)) << name;
-            EXPECT_EQ(entry->menu()->y(), bar_->mapToGlobal(r.bottomLeft()).y() + 1) << name << " drops down below";
+            EXPECT_EQ(entry->menu()->y(), bar_->mapToGlobal(r.bottomLeft()).y() + 1)
+                << name << " drops down below";
             entry->menu()->close();
         } else {  // "Leggimi" opens its window at once
             Form* opened = wb_.activeForm();
@@ -112,7 +113,9 @@ TEST_P(MenuBarFontTest, LeftAndRightMoveAcrossEveryRow) {
     const std::vector<QAction*> entries = reachable();
     const size_t n = entries.size();
     ASSERT_GT(bar_->rowCount(), 1) << "the entries do not fit on one row of this window";
-    const auto index = [&](const QAction* a) { return std::find(entries.begin(), entries.end(), a) - entries.begin(); };
+    const auto index = [&](const QAction* a) {
+        return std::find(entries.begin(), entries.end(), a) - entries.begin();
+    };
     const auto moveTo = [&](size_t i) {
         for (size_t tries = 0; tries < n && bar_->current() != entries[i]; ++tries) press(Qt::Key_Right);
         ASSERT_EQ(bar_->current(), entries[i]);

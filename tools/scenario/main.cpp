@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/forms.h"
+#include "qt/application.h"
 #include "qt/qtview.h"
 #include "scenario/qt_driver.h"
 #include "scenario/script.h"
@@ -26,7 +27,13 @@ Program modelProgram(ScriptedPlatform& platform) {
 Program qtProgram(ScriptedPlatform& platform) {
     Program p;
     p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
-    auto view = std::make_shared<QtView>(*p.workbench);
+    // A fault escaping a handler shows its box among the file's boxes.
+    auto* app = qobject_cast<qt::Application*>(qApp);
+    app->setMessages(&platform);
+    auto view = std::shared_ptr<QtView>(new QtView(*p.workbench), [app](QtView* v) {
+        delete v;
+        app->setMessages(nullptr);
+    });
     p.driver = makeQtDriver(*p.workbench, *view);
     p.keepAlive = view;
     return p;
@@ -49,10 +56,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: ondalab-scenario [--qt] FILE.scn...\n";
         return 2;
     }
-    std::unique_ptr<QApplication> app;
+    std::unique_ptr<qt::Application> app;
     if (qt) {
         if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
+        app = std::make_unique<qt::Application>(argc, argv);
     }
     Tally tally;
     bool readable = true;

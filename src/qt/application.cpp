@@ -1,0 +1,28 @@
+#include "qt/application.h"
+
+#include "common/workbench.h"
+
+namespace ondalab::qt {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* e) {
+    try {
+        return QApplication::notify(receiver, e);
+    } catch (...) {  // std::exception or anything else thrown: the same box
+        showFault();
+        return true;
+    }
+}
+
+void Application::showFault() {
+    if (!boxes_ || showing_) return;
+    showing_ = true;
+    try {
+        boxes_->show(BoxKind::Exclamation, kFaultPrompt, kFaultTitle);
+    } catch (...) {  // the box itself failed: nothing more to try
+    }
+    showing_ = false;
+}
+
+}  // namespace ondalab::qt
