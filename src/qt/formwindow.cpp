@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "qt/clicklabel.h"
 #include "qt/controlwidget.h"
@@ -94,11 +95,13 @@ void FormWindow::buildMenuRows() {
     menuRowsChanged();
 }
 
-// Rows taller than their 300 twips make the window taller by as much, so
-// the client area below keeps all of its room.
+// The client area was laid out below the bar as it stands in the form's own
+// type (the one its controls are drawn in), rows of 300 twips: a desktop
+// font that makes the bar taller, with taller or more rows, makes the
+// window taller by exactly as much, so the controls below keep their room.
 void FormWindow::menuRowsChanged() {
     const int offset = menuRows_->height();
-    const int extra = offset - menuRows_->rowCount() * scale_.pixels(kMenuBarTwips);
+    const int extra = std::max(0, offset - menuRows_->heightWith(fontOf(Font{})));
     const bool taller = extra != extraHeight_;
     topOffset_ = offset;
     extraHeight_ = extra;

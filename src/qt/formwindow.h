@@ -52,8 +52,8 @@ public:
     // The client area's controls sit this far below the window's top: the
     // height of the menu bar.
     int topOffset() const { return topOffset_; }
-    // How much taller than the model's geometry the window is: a font that
-    // needs menu rows taller than their 300 twips gets them.
+    // How much taller than the model's geometry the window is: what a
+    // desktop font adds to the menu bar.
     int extraHeight() const { return extraHeight_; }
 
     void syncForm();  // caption and geometry

@@ -49,7 +49,7 @@ void MenuRows::setRowWidth(int width) {
 
 // As a menu bar lays out its entries, with a new row wherever the next one
 // would cross the right edge.
-void MenuRows::relayout() {
+MenuRows::Layout MenuRows::layout(const QFontMetrics& fm) const {
     const QStyle* st = style();
     const int frame = st->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this);
     const int hmargin = st->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, this);
@@ -63,12 +63,14 @@ void MenuRows::relayout() {
         if (!a->isVisible() || a->isSeparator()) continue;
         QStyleOptionMenuItem opt;
         initStyleOption(&opt, static_cast<int>(i));
-        const QSize text = fontMetrics().size(Qt::TextShowMnemonic, a->text());
-        sizes[i] = st->sizeFromContents(QStyle::CT_MenuBarItem, &opt, text, this);
+        opt.fontMetrics = fm;
+        sizes[i] = st->sizeFromContents(QStyle::CT_MenuBarItem, &opt,
+                                        fm.size(Qt::TextShowMnemonic, a->text()), this);
         itemHeight = std::max(itemHeight, sizes[i].height());
     }
-    rowHeight_ = std::max(minRowHeight_, itemHeight + 2 * (frame + vmargin));
-    rects_.assign(entries.size(), QRect());
+    Layout out;
+    out.rowHeight = std::max(minRowHeight_, itemHeight + 2 * (frame + vmargin));
+    out.rects.assign(entries.size(), QRect());
     const int left = frame + hmargin + spacing;
     int row = 0, x = left;
     for (size_t i = 0; i < sizes.size(); ++i) {
@@ -77,13 +79,26 @@ void MenuRows::relayout() {
             ++row;
             x = left;
         }
-        rects_[i] = QRect(x, row * rowHeight_ + frame + vmargin, sizes[i].width(), itemHeight);
+        out.rects[i] = QRect(x, row * out.rowHeight + frame + vmargin, sizes[i].width(), itemHeight);
         x += sizes[i].width() + spacing;
     }
-    rowCount_ = row + 1;
+    out.rowCount = row + 1;
+    return out;
+}
+
+void MenuRows::relayout() {
+    Layout l = layout(fontMetrics());
+    rects_ = std::move(l.rects);
+    rowHeight_ = l.rowHeight;
+    rowCount_ = l.rowCount;
     resize(rowWidth_, rowCount_ * rowHeight_);
     update();
     emit rowsChanged();
+}
+
+int MenuRows::heightWith(const QFont& font) const {
+    const Layout l = layout(QFontMetrics(font));
+    return l.rowCount * l.rowHeight;
 }
 
 void MenuRows::initStyleOption(QStyleOptionMenuItem* opt, int i) const {

@@ -27,6 +27,8 @@ public:
     void setRowWidth(int width);
     int rowCount() const { return rowCount_; }
     int rowHeight() const { return rowHeight_; }
+    // The bar's height were its entries written in `font`.
+    int heightWith(const QFont& font) const;
 
     // Where an entry is drawn (empty for an entry not shown), and the entry
     // at a point, in the bar's coordinates.
@@ -54,6 +56,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    struct Layout {
+        std::vector<QRect> rects;  // per action, as actions() lists them
+        int rowHeight = 0;
+        int rowCount = 1;
+    };
+    Layout layout(const QFontMetrics& fm) const;
     void relayout();
     void initStyleOption(QStyleOptionMenuItem* opt, int i) const;
     int indexAt(QPoint p) const;
