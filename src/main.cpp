@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     ondalab::Workbench wb(platform.services(), ondalab::allForms());
     ondalab::QtView view(wb);
     platform.setView(&view);
-    wb.show(ondalab::kMainWindow, false);
+    if (!wb.show(ondalab::kMainWindow, false)) return 1;  // the fault box has told the user
     benchHook(wb);
     const int status = wb.ended() ? 0 : app.exec();
     app.setMessages(nullptr);  // the platform goes before the application

@@ -7,7 +7,7 @@ namespace ondalab {
 
 FormRegistry allForms() {
     FormRegistry registry;
-    registry.add(kMainWindow, factoryOf<FRMONDALAB>());
+    registry.add<FRMONDALAB>();
     registerInfoWindows(registry);
     registerVoltsForms(registry);
     registerLcForms(registry);

@@ -24,7 +24,7 @@ Picture aboutPicture() {
     p.push_back({Stroke::Kind::Rect, {{0, 0}, {1800, 2000}}, steel, 1, true, sky});
     for (int r = 300; r <= 900; r += 300)
         p.push_back({Stroke::Kind::Ellipse, {{900 - r, 500 - r}, {900 + r, 500 + r}}, wave, 1});
-    p.push_back(line(900, 200, 900, 1350, steel, 2));  // the whip
+    p.push_back(line(900, 200, 900, 1350, steel, 2));   // the whip
     p.push_back(line(900, 1000, 650, 1350, steel, 1));  // its radials
     p.push_back(line(900, 1000, 1150, 1350, steel, 1));
     p.push_back({Stroke::Kind::Rect, {{250, 1350}, {1550, 1850}}, panel, 1, true, panel});  // the set
@@ -53,7 +53,8 @@ std::vector<ControlSpec> aboutControls() {
         {.kind = K::Label,
          .name = "Label6",
          .rect = {2200, 1450, 4800, 600},
-         .text = "Programma di libero uso, senza alcuna garanzia: l'autore non risponde dell'uso dei risultati.",
+         .text =
+             "Programma di libero uso, senza alcuna garanzia: l'autore non risponde dell'uso dei risultati.",
          .align = Align::Center},
         {.kind = K::Label, .name = "Label2", .rect = {2200, 2250, 2300, 300}, .text = "VERSIONE 2.4.1"},
         {.kind = K::Label,
@@ -64,7 +65,8 @@ std::vector<ControlSpec> aboutControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {120, 2700, 6960, 700},
-         .text = "In ogni maschera i decimali devono essere separati dalle unità dal punto del tastierino numerico; "
+         .text = "In ogni maschera i decimali devono essere separati dalle unità dal punto del tastierino "
+                 "numerico; "
                  "il sistema è risultato molto più pratico e veloce rispetto l'uso della virgola.",
          .font = {.bold = true}},
         {.kind = K::Button, .name = "cmdchiudi", .rect = {2760, 3550, 1600, 450}, .text = "CHIUDI"},
@@ -77,10 +79,14 @@ std::vector<ControlSpec> disclaimerControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 240, 5640, 1900},
-         .text = "Le formule utilizzate sono quelle riportate sui vari testi e/o articoli sull'argomento. I risultati "
-                 "ottenuti, sono in ogni caso da considerare come indicativi, in quanto, a prescindere dall'esattezza "
-                 "delle formule stesse, troppi fattori, anche imprevedibili, fanno si che l'attuazione pratica si "
-                 "discosti dal calcolo teorico.  Esso rimane, tuttavia, indispensabile quale dato di partenza ai fini "
+         .text = "Le formule utilizzate sono quelle riportate sui vari testi e/o articoli sull'argomento. I "
+                 "risultati "
+                 "ottenuti, sono in ogni caso da considerare come indicativi, in quanto, a prescindere "
+                 "dall'esattezza "
+                 "delle formule stesse, troppi fattori, anche imprevedibili, fanno si che l'attuazione "
+                 "pratica si "
+                 "discosti dal calcolo teorico.  Esso rimane, tuttavia, indispensabile quale dato di "
+                 "partenza ai fini "
                  "della realizzazione.",
          .font = {.points = 9},
          .align = Align::Center},
@@ -92,7 +98,7 @@ std::vector<ControlSpec> disclaimerControls() {
 
 Frmabaut::Frmabaut(Workbench& wb)
     : Form(wb,
-           {.name = "frmabaut",
+           {.name = kName,
             .caption = "Informazioni",
             .rect = {0, kAboutClientTop - kCaptionTwips, kAboutWidth, kAboutHeight},
             .centred = false},  // the load step centres it across the screen only
@@ -106,7 +112,7 @@ void Frmabaut::Form_Load() {
 }
 
 Frmavvertenza::Frmavvertenza(Workbench& wb)
-    : Form(wb, {.name = "frmavvertenza", .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}}, disclaimerControls()) {
+    : Form(wb, {.name = kName, .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}}, disclaimerControls()) {
     onClick("cmdchiudi", &Frmavvertenza::cmdchiudi_Click);
 }
 

@@ -9,6 +9,7 @@ namespace ondalab {
 
 class Frmabaut : public Form {
 public:
+    static constexpr const char* kName = "frmabaut";
     explicit Frmabaut(Workbench& wb);
     void Form_Load() override;
 
@@ -18,6 +19,7 @@ private:
 
 class Frmavvertenza : public Form {
 public:
+    static constexpr const char* kName = "frmavvertenza";
     explicit Frmavvertenza(Workbench& wb);
 
 private:

@@ -8,10 +8,10 @@
 namespace ondalab {
 
 void registerInfoWindows(FormRegistry& registry) {
-    registry.add("frmabaut", factoryOf<Frmabaut>());
-    registry.add("frmavvertenza", factoryOf<Frmavvertenza>());
+    registry.add<Frmabaut>();
+    registry.add<Frmavvertenza>();
 }
 
-void showDisclaimer(Form& caller) { caller.workbench().show("frmavvertenza", true); }
+void showDisclaimer(Form& caller) { caller.workbench().show(Frmavvertenza::kName, true); }
 
 }  // namespace ondalab

@@ -2,6 +2,7 @@
 // from which every calculator is opened.
 #pragma once
 
+#include "app/forms.h"
 #include "common/form.h"
 
 namespace ondalab {
@@ -10,6 +11,7 @@ std::vector<MenuItem> mainMenu();
 
 class FRMONDALAB : public Form {
 public:
+    static constexpr const char* kName = kMainWindow;
     explicit FRMONDALAB(Workbench& wb);
     void Form_Load() override;
 

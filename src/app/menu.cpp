@@ -1,6 +1,28 @@
 // The menu tree of the main window, in menu order: caption with its access
 // key, the form each leaf opens and whether it is shown modally.
+#include "app/info_forms.h"
 #include "app/main_window.h"
+#include "calc/antennas/base_loaded_form.h"
+#include "calc/antennas/coax_trap_form.h"
+#include "calc/antennas/dipoles_form.h"
+#include "calc/antennas/loaded_dipole_form.h"
+#include "calc/antennas/multiband_form.h"
+#include "calc/antennas/shortened_vertical_form.h"
+#include "calc/lc/bandpass_form.h"
+#include "calc/lc/coil_form.h"
+#include "calc/lc/filters_form.h"
+#include "calc/lc/reactance_form.h"
+#include "calc/lc/resonance_form.h"
+#include "calc/lc/resonant_impedance_form.h"
+#include "calc/lc/rlc_form.h"
+#include "calc/lc/tuning_form.h"
+#include "calc/lc/uhf_coil_form.h"
+#include "calc/reference/temperature_form.h"
+#include "calc/volts/db_form.h"
+#include "calc/volts/dbmicrovolt_form.h"
+#include "calc/volts/dbw_form.h"
+#include "calc/volts/ohm_form.h"
+#include "calc/volts/rms_form.h"
 
 namespace ondalab {
 
@@ -21,65 +43,72 @@ MenuItem modeless(std::string name, std::string caption, std::string form) {
 std::vector<MenuItem> mainMenu() {
     return {
         sub("mnuvolt", "&Volt",
-            {modal("mnuohm", "&Ohm", "frmleggediohm"),
+            {modal("mnuohm", "&Ohm", Frmleggediohm::kName),
              sub("mnudecibel", "Decibel",
-                 {modal("mnudb", "Decibel", "frmdB"), modal("mnudbw", "dBWatt - dBmWatt", "frmdBW"),
-                  modal("mnudbmicrovolt", "dBmicroVolt", "frmdBmicrovolt")}),
-             modal("mnurms", "Volt R.M.S.", "frmvolt")}),
+                 {modal("mnudb", "Decibel", FrmdB::kName), modal("mnudbw", "dBWatt - dBmWatt", FrmdBW::kName),
+                  modal("mnudbmicrovolt", "dBmicroVolt", FrmdBmicrovolt::kName)}),
+             modal("mnurms", "Volt R.M.S.", Frmvolt::kName)}),
         sub("mnuinduttanza", "C&ircuiti L C",
             {sub("mnufiltri", "Filtri",
-                 {modeless("mnufiltripassaalto", "Filtri passa alto", "frmpassaalto"),
-                  modeless("mnufiltripassabasso", "Filtri passa basso", "frmpassabasso"),
-                  modeless("mnufiltripassabanda", "Filtripassabanda", "frmpassabanda")}),
-             modeless("mnuvalinduttanza", "Sintonia", "frmvalinduttanza"),
-             modal("mnureattanza", "Reattanza", "frmreattanza"), modal("mnubobine", "Bobine per HF", "frmbobine"),
-             modal("MNUBOBINEUHF", "Bobine per UHF", "frmbobineuhf"),
-             modal("mnuRLC", "Circuiti RLC", "frmCircuitiRLC"),
-             modeless("mnurisonanza", "Risonanza", "frmrisonanza"),
-             modal("mnuimprisonanza", "Imped. a risonanza", "frmimprisonanza")}),
+                 {modeless("mnufiltripassaalto", "Filtri passa alto", Frmpassaalto::kName),
+                  modeless("mnufiltripassabasso", "Filtri passa basso", Frmpassabasso::kName),
+                  modeless("mnufiltripassabanda", "Filtripassabanda", Frmpassabanda::kName)}),
+             modeless("mnuvalinduttanza", "Sintonia", Frmvalinduttanza::kName),
+             modal("mnureattanza", "Reattanza", Frmreattanza::kName),
+             modal("mnubobine", "Bobine per HF", Frmbobine::kName),
+             modal("MNUBOBINEUHF", "Bobine per UHF", Frmbobineuhf::kName),
+             modal("mnuRLC", "Circuiti RLC", FrmCircuitiRLC::kName),
+             modeless("mnurisonanza", "Risonanza", Frmrisonanza::kName),
+             modal("mnuimprisonanza", "Imped. a risonanza", Frmimprisonanza::kName)}),
         sub("mnuantenne", "&Antenne",
             {sub("mnuantorizz", "Dipoli",
-                 {modal("mnudipoli", "Dipoli 1/2 lambda", "frmdipoli"),
-                  modeless("mnuantmultigamma", "Dipolo multigamma", "frmantmultigamma"),
-                  modal("mnuantcoaxmulti", "Multigamma trapp.coax", "frmantcoaxmulti"),
-                  modeless("mnuanttrappolata", "Dipolo accorciato", "frmtrappolata")}),
+                 {modal("mnudipoli", "Dipoli 1/2 lambda", Frmdipoli::kName),
+                  modeless("mnuantmultigamma", "Dipolo multigamma", Frmantmultigamma::kName),
+                  modal("mnuantcoaxmulti", "Multigamma trapp.coax", Frmantcoaxmulti::kName),
+                  modeless("mnuanttrappolata", "Dipolo accorciato", Frmtrappolata::kName)}),
              sub("mnuantvert", "Verticali",
-                 {modeless("mnuverticale", "Verticale accorciata", "frmvertaccorciata"),
-                  modal("mnuAntAcc", "Accorciata alla base", "frmAntAcc"),
+                 {modeless("mnuverticale", "Verticale accorciata", Frmvertaccorciata::kName),
+                  modal("mnuAntAcc", "Accorciata alla base", FrmAntAcc::kName),
                   modal("mnucappello", "Cappello capacitivo", "frmcappello"),
                   modal("mnuantenna58", "Verticale 5/8 lambda", "frmantenna58"),
                   modal("mnuantennaj", "Verticale J", "frmantennaJ")}),
-             modal("LoopAnt", "LoopAntenna", "frmloop"), modal("mnuondadiretta", "Onda diretta VHF", "frmondadiretta"),
+             modal("LoopAnt", "LoopAntenna", "frmloop"),
+             modal("mnuondadiretta", "Onda diretta VHF", "frmondadiretta"),
              sub("mnusegnali", "Segnali d'antenna",
                  {modal("mnusegnalidipolo", "da dipolo", "frmsegnalidipolo"),
                   modal("mnusegnaligenerica", "da ant.generica", "frmsegnaligenerica")})}),
         sub("mnulinee", "&Linee",
             {modeless("mnuadattatori", "Adattattori Imp.za", "frmadattatori"),
              modal("mnugammamatch", "Gamma match", "frmgammamatch"), modal("mnuros", "R.O.S.", "frmros"),
-             modal("mnubalunchoke", "Balun Choke", "frmbalunchoke"), modal("mnugradi", "Gradi Elettrici", "frmgradi"),
+             modal("mnubalunchoke", "Balun Choke", "frmbalunchoke"),
+             modal("mnugradi", "Gradi Elettrici", "frmgradi"),
              modal("mnuimpedenza", "Imp.linea coax", "frmimpedenza"),
              modal("mnulineebifilari", "Imp.linea bifilare", "frmlineebifilari"),
              modal("mnulunghezza", "Lung.Elettrica", "frmlungelettrica")}),
         sub("mnucapacità", "&Condensatori",
-            {modal("mnucondensatori", "C/serie", "frmcondensatori"), modal("mnuripple", "C/anti ripple", "frmripple"),
+            {modal("mnucondensatori", "C/serie", "frmcondensatori"),
+             modal("mnuripple", "C/anti ripple", "frmripple"),
              modal("mnucostrcondensatori", "Costr.condensatori", "frmcostruzionecondensatori")}),
         sub("mnures", "&Resistenze",
             {modal("mnuresistenze", "R/parallelo", "frmresistenze"),
              modal("mnupartitori", "Partitori resist.", "frmpartitori"),
              modal("mnuattenuatorires", "Attenuatori resistivi", "frmattenuatorires"),
              modal("mnureszener", "Res.per Zener", "frmreszener")}),
-        sub("mnutransistor", "Transistor", {modal("mnucommonemitter", "Common Emitter", "frmpolarizztransistor")}),
+        sub("mnutransistor", "Transistor",
+            {modal("mnucommonemitter", "Common Emitter", "frmpolarizztransistor")}),
         modal("mnutrasformatori", "&Trasformatori", "frmtrasformatori"),
         sub("mnuvarie", "&Varie",
-            {modal("mnudizionario", "Dizionario", "frmdizionario"), modal("mnupeso", "Peso specifico", "frmpeso"),
+            {modal("mnudizionario", "Dizionario", "frmdizionario"),
+             modal("mnupeso", "Peso specifico", "frmpeso"),
              modal("mnumisureInglesi", "Pollici Inglesi", "frmmisureinglesi"),
              modal("mnuprefissi", "Prefissi moltiplicativi", "frmprefissi"),
-             modal("mnuresistività", "Resistività", "frmresistività"), modal("mnusezione", "Sezione filo", "frmsezione"),
+             modal("mnuresistività", "Resistività", "frmresistività"),
+             modal("mnusezione", "Sezione filo", "frmsezione"),
              sub("mnustrumenti", "Strumenti",
                  {modal("mnuamperometro", "shunt per amp.", "frmshunt"),
                   modal("mnuvoltmetro", "estens.voltm.", "frmvoltmetro")}),
-             modal("mnutemperatura", "Temperatura", "frmtemperatura")}),
-        modal("mnuinfo", "Leggimi", "frmabaut"),
+             modal("mnutemperatura", "Temperatura", Frmtemperatura::kName)}),
+        modal("mnuinfo", "Leggimi", Frmabaut::kName),
     };
 }
 

@@ -14,10 +14,4 @@ void registerResistorForms(FormRegistry& registry);
 void registerActiveForms(FormRegistry& registry);
 void registerReferenceForms(FormRegistry& registry);
 
-// The usual factory: a form class whose constructor takes the workbench.
-template <class F>
-FormFactory factoryOf() {
-    return [](Workbench& wb) { return std::make_unique<F>(wb); };
-}
-
 }  // namespace ondalab

@@ -8,7 +8,8 @@
 
 namespace ondalab {
 
-Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls) : wb_(&wb), spec_(std::move(spec)) {
+Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls)
+    : wb_(&wb), spec_(std::move(spec)) {
     controls_.reserve(controls.size());
     for (auto& c : controls) {
         if (c.kind == ControlKind::Combo) std::stable_sort(c.items.begin(), c.items.end(), listsBefore);
@@ -20,7 +21,8 @@ Form::~Form() = default;
 
 Rect Form::clientRect() const {
     const int menu = menu_.empty() ? 0 : kMenuBarTwips;
-    return {0, 0, spec_.rect.width - 2 * kBorderTwips, spec_.rect.height - kCaptionTwips - kBorderTwips - menu};
+    return {0, 0, spec_.rect.width - 2 * kBorderTwips,
+            spec_.rect.height - kCaptionTwips - kBorderTwips - menu};
 }
 
 Control* Form::find(std::string_view name) const {
@@ -75,20 +77,31 @@ void Form::centre() {
 
 void Form::controlChanged(Control& c) { wb_->controlChanged(*this, c); }
 
-double Form::num(std::string_view textBox) const { return parseLeading((*this)[textBox].text()); }
+std::vector<Control*> Form::ctlArray(std::string_view base) const {
+    std::vector<Control*> out;
+    for (const auto& c : controls_)
+        if (c->baseName() == base && c->index() >= 0) out.push_back(c.get());
+    if (out.empty())
+        throw std::out_of_range("form " + spec_.name + " has no control array " + std::string(base));
+    std::sort(out.begin(), out.end(),
+              [](const Control* a, const Control* b) { return a->index() < b->index(); });
+    return out;
+}
 
 NumberFormat Form::fmt() const { return wb_->numberFormat(); }
 
 void Form::warning(const std::string& prompt, const std::string& title) { wb_->warning(prompt, title); }
 
-bool Form::missingDataOk(double product, std::string_view focusTo) {
+void Form::warnAndFocus(Control& focusTo, const std::string& prompt, const std::string& title) {
+    warning(prompt, title);
+    setFocus(focusTo);
+}
+
+bool Form::missingDataOk(double product, Control& focusTo, Negative negative) {
     finite(product);  // inputs beyond the double range are a calculation fault, not data
-    if (product == 0) {
-        warning("MANCANO DATI");
-        setFocus(focusTo);
-        return false;
-    }
-    return product > 0;
+    if (product > 0) return true;
+    if (product == 0 || negative == Negative::Refused) warnAndFocus(focusTo, "MANCANO DATI");
+    return false;
 }
 
 void Form::close() { wb_->close(*this); }

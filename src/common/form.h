@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/control.h"
+#include "common/mask.h"
 #include "common/numbers.h"
 
 namespace ondalab {
@@ -29,14 +30,22 @@ struct MenuItem {
 struct FormSpec {
     std::string name = {};
     std::string caption = {};
-    Rect rect = {};                       // outer geometry in twips at creation
+    Rect rect = {};  // outer geometry in twips at creation
     FrameStyle style = FrameStyle::Fixed;
-    bool centred = true;             // centred on the screen when created
+    bool centred = true;  // centred on the screen when created
     bool inTaskbar = false;
-    Rgb back = colors::face;         // client-area colour
-    Picture background = {};         // drawn under every control
-    std::string faultFocus = {};     // text box focused after a calculation fault
+    Rgb back = colors::face;      // client-area colour
+    Picture background = {};      // drawn under every control
+    std::string faultFocus = {};  // text box focused after a calculation fault
 };
+
+// The usual box titles.
+inline constexpr const char* kErrorTitle = "MESSAGGIO DI ERRORE";
+inline constexpr const char* kNoticeTitle = "MESSAGGIO DI AVVISO";
+
+// What the missing-data check does with a negative product: most forms
+// stop silently, some refuse it with "MANCANO DATI" as they refuse a zero.
+enum class Negative { Ignored, Refused };
 
 // Window chrome around the client area, in twips: controls are placed in
 // the client area, the form's geometry is the outer one.
@@ -88,43 +97,72 @@ public:
 protected:
     void setMenu(std::vector<MenuItem> menu) { menu_ = std::move(menu); }
 
-    // Binding handlers: onClick("cmdcalcola", &F::cmdcalcola_Click) and, for
+    // A control of the table, looked up once: forms bind the controls their
+    // handlers use as members (Control& txtf_ = ctl("txtf");), so a misspelt
+    // name throws std::out_of_range the moment the form is created.
+    Control& ctl(std::string_view name) const { return (*this)[name]; }
+    // The elements of a control array ("Option1(0)", "Option1(1)", ...) in
+    // index order; an array missing from the table throws as ctl() does.
+    std::vector<Control*> ctlArray(std::string_view base) const;
+
+    // Binding handlers: onClick(cmdcalcola_, &F::cmdcalcola_Click) and, for
     // an array, onClick("Option1", &F::Option1_Click) with an int index.
     template <class F>
-    void onClick(std::string_view name, void (F::*h)()) {
-        (*this)[name].onClick = [this, h] { (static_cast<F*>(this)->*h)(); };
+    void onClick(Control& c, void (F::*h)()) {
+        c.onClick = [this, h] { (static_cast<F*>(this)->*h)(); };
     }
     template <class F>
     void onClick(std::string_view base, void (F::*h)(int)) {
-        for (auto& c : controls_)
-            if (c->baseName() == base && c->index() >= 0)
-                c->onClick = [this, h, i = c->index()] { (static_cast<F*>(this)->*h)(i); };
+        for (Control* c : ctlArray(base))
+            c->onClick = [this, h, i = c->index()] { (static_cast<F*>(this)->*h)(i); };
     }
     template <class F>
-    void onChange(std::string_view name, void (F::*h)()) {
-        (*this)[name].onChange = [this, h] { (static_cast<F*>(this)->*h)(); };
+    void onChange(Control& c, void (F::*h)()) {
+        c.onChange = [this, h] { (static_cast<F*>(this)->*h)(); };
     }
     template <class F>
-    void onTimer(std::string_view name, void (F::*h)()) {
-        (*this)[name].onTimer = [this, h] { (static_cast<F*>(this)->*h)(); };
+    void onTimer(Control& c, void (F::*h)()) {
+        c.onTimer = [this, h] { (static_cast<F*>(this)->*h)(); };
     }
 
     // Reading and rendering, with the user's regional separators.
-    double num(std::string_view textBox) const;  // leading-number parse
+    double num(const Control& textBox) const { return parseLeading(textBox.text()); }
     NumberFormat fmt() const;
     std::string general(double v) const { return generalText(v, fmt()); }
     std::string shortT(double v) const { return shortText(v, fmt()); }
-    std::string masked(double v, std::string_view mask) const { return maskedText(v, mask, fmt()); }
+    std::string masked(double v, Mask mask) const { return maskedText(v, mask.text(), fmt()); }
     // Rounds through a mask and reads the text back, as several forms do.
-    double roundThrough(double v, std::string_view mask) const { return readRegional(masked(v, mask), fmt()); }
+    double roundThrough(double v, Mask mask) const { return readRegional(masked(v, mask), fmt()); }
 
     // Boxes and checks.
-    void warning(const std::string& prompt, const std::string& title = "MESSAGGIO DI ERRORE");
-    // The missing-data check: 0 -> "MANCANO DATI" and focus to `focusTo`;
-    // negative -> silent stop; not finite -> CalcFault. True when the
-    // computation may go on.
-    bool missingDataOk(double product, std::string_view focusTo);
+    void warning(const std::string& prompt, const std::string& title = kErrorTitle);
+    // A failed check: the warning box, then the focus to `focusTo`.
+    void warnAndFocus(Control& focusTo, const std::string& prompt, const std::string& title = kErrorTitle);
+    // The missing-data check on the product of the inputs a computation
+    // needs: 0 -> "MANCANO DATI" and the focus to `focusTo`; negative -> a
+    // silent stop, or "MANCANO DATI" too when `negative` is Refused; beyond
+    // the double range -> CalcFault. True when the computation may go on.
+    bool missingDataOk(double product, Control& focusTo, Negative negative = Negative::Ignored);
     void close();
+
+    // Lookups by name, kept only while the older forms move to bound
+    // controls; they go once no form uses them.
+    double num(std::string_view textBox) const { return num((*this)[textBox]); }
+    bool missingDataOk(double product, std::string_view focusTo) {
+        return missingDataOk(product, (*this)[focusTo]);
+    }
+    template <class F>
+    void onClick(const char* name, void (F::*h)()) {
+        onClick((*this)[name], h);
+    }
+    template <class F>
+    void onChange(const char* name, void (F::*h)()) {
+        onChange((*this)[name], h);
+    }
+    template <class F>
+    void onTimer(const char* name, void (F::*h)()) {
+        onTimer((*this)[name], h);
+    }
 
 private:
     Workbench* wb_;

@@ -19,9 +19,12 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 // Value of c as a digit in the given base (16 or 8), or -1.
 int digitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -53,11 +56,10 @@ double readRadix(std::string_view s, std::size_t i, int base) {
 // Decimal text "digits[.digits][e[-]digits]" (no sign) to double. A value
 // out of the double range comes back as infinity or zero, decided from the
 // decimal magnitude; intDigits/fracDigits/exponent describe the same text.
-double convertDecimal(const std::string& text, std::string_view intDigits,
-                      std::string_view fracDigits, long exponent) {
+double convertDecimal(const std::string& text, std::string_view intDigits, std::string_view fracDigits,
+                      long exponent) {
     double v = 0.0;
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), v,
-                                     std::chars_format::general);
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         long magnitude = 0;
         const auto firstInt = intDigits.find_first_not_of('0');
@@ -88,8 +90,7 @@ long boundedExponent(std::string_view digits, bool negative) {
     return negative ? -e : e;
 }
 
-std::string buildDecimalText(std::string_view intDigits, std::string_view fracDigits,
-                             long exponent) {
+std::string buildDecimalText(std::string_view intDigits, std::string_view fracDigits, long exponent) {
     std::string t;
     t.reserve(intDigits.size() + fracDigits.size() + 16);
     t.append(intDigits.empty() ? std::string_view("0") : intDigits);
@@ -135,8 +136,8 @@ Decimal splitScientific(const char* first, const char* last) {
 // the binary value).
 Decimal decimalOf(double absValue, int significant) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, absValue,
-                                   std::chars_format::scientific, significant - 1);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, absValue, std::chars_format::scientific, significant - 1);
     return splitScientific(buf, res.ptr);
 }
 
@@ -262,8 +263,7 @@ double parseLeading(std::string_view text) {
     }
 
     const double magnitude =
-        convertDecimal(buildDecimalText(intDigits, fracDigits, exponent), intDigits, fracDigits,
-                       exponent);
+        convertDecimal(buildDecimalText(intDigits, fracDigits, exponent), intDigits, fracDigits, exponent);
     return negative ? -magnitude : magnitude;
 }
 
@@ -300,13 +300,13 @@ std::string shortText(double value, const NumberFormat& fmt) {
     if (!std::isfinite(value)) throw CalcFault("non-finite value");
     const double held = toSingle(value);
     if (!std::isfinite(held)) throw CalcFault("value out of the single-precision range");
-    const auto f = static_cast<float>(held);
-    if (f == 0.0f) return "0";
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(f), std::chars_format::scientific);
-    Decimal d = splitScientific(buf, res.ptr);
-    roundSignificant(d, 7);
-    return layout(f < 0.0f, d, 7, fmt.decimal);
+    if (held == 0.0) return "0";
+    // The exact single value rounded once to 7 digits: rounding its shortest
+    // decimal form again would be off by one in the last digit now and then
+    // (1.0000005 is held as 1.00000047683716 and shows 1).
+    Decimal d = decimalOf(std::fabs(held), 7);
+    roundSignificant(d, 7);  // drops the trailing zeros
+    return layout(held < 0.0, d, 7, fmt.decimal);
 }
 
 std::string maskedText(double value, std::string_view mask, const NumberFormat& fmt) {
@@ -366,8 +366,7 @@ std::string maskedText(double value, std::string_view mask, const NumberFormat& 
 
     const auto firstInt = intDigits.find_first_not_of('0');
     intDigits = firstInt == std::string::npos ? std::string() : intDigits.substr(firstInt);
-    const bool isZero =
-        intDigits.empty() && fracDigits.find_first_not_of('0') == std::string::npos;
+    const bool isZero = intDigits.empty() && fracDigits.find_first_not_of('0') == std::string::npos;
     if (intDigits.size() < minInt) intDigits.insert(0, minInt - intDigits.size(), '0');
     while (fracDigits.size() > minFrac && fracDigits.back() == '0') fracDigits.pop_back();
 
@@ -426,8 +425,7 @@ double readRegional(std::string_view text, const NumberFormat& fmt) {
     if (i != s.size()) throw CalcFault("not a number");
 
     const double magnitude =
-        convertDecimal(buildDecimalText(intDigits, fracDigits, exponent), intDigits, fracDigits,
-                       exponent);
+        convertDecimal(buildDecimalText(intDigits, fracDigits, exponent), intDigits, fracDigits, exponent);
     if (!std::isfinite(magnitude)) throw CalcFault("number out of range");
     return negative ? -magnitude : magnitude;
 }

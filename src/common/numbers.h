@@ -40,8 +40,8 @@ std::int16_t toInt16(double value);
 std::string generalText(double value, const NumberFormat& fmt);
 
 // Short text: as general text with 7 significant digits, exponent form from
-// 1E7, for values held in single precision (rendered from their shortest
-// single-precision decimal form).
+// 1E7, for values held in single precision: the exact single value rounded
+// once to 7 significant digits (an exact tie goes to the even digit).
 std::string shortText(double value, const NumberFormat& fmt);
 
 // Masked text through a mask such as "#,##0.###": the decimal form of the

@@ -70,22 +70,38 @@ void Workbench::setObserver(FormObserver* observer) { observer_ = observer ? obs
 
 // ---- opening and closing ----
 
-Form& Workbench::show(const std::string& name, bool modal) {
+Form* Workbench::show(const std::string& name, bool modal) {
     if (Form* open = openForm(name)) {
         zorder_.erase(std::find(zorder_.begin(), zorder_.end(), open));
         zorder_.push_back(open);
         observer_->formRaised(*open);
-        return *open;
+        return open;
     }
-    loaded_.push_back(registry_.make(name, *this));
-    Form& f = *loaded_.back();
-    if (f.spec().centred) f.centre();
-    zorder_.push_back(&f);
-    modal_[&f] = modal;
-    dispatch(f, false, [&f] { f.Form_Load(); });
-    for (const auto& c : f.controls()) syncTimer(f, *c);
-    observer_->formOpened(f, modal);
-    dispatch(f, false, [&f] { f.firstFocus(); });
+    Form* f = nullptr;
+    try {
+        loaded_.push_back(registry_.make(name, *this));
+        f = loaded_.back().get();
+        if (f->spec().centred) f->centre();
+        zorder_.push_back(f);
+        modal_[f] = modal;
+        ++depth_;  // the load step's faults are the opening's, handled below
+        f->Form_Load();
+        --depth_;
+    } catch (const std::exception& e) {
+        --depth_;
+        if (f) {  // a form that could not load is not left open, modal and windowless
+            const auto it = std::find(zorder_.begin(), zorder_.end(), f);
+            if (it != zorder_.end()) zorder_.erase(it);
+            modal_.erase(f);
+            loaded_.pop_back();
+        }
+        if (depth_ > 0) throw CalcFault("form could not open");  // the calling handler's event reports it
+        reportFault(nullptr, false, dynamic_cast<const CalcFault*>(&e) ? nullptr : &e);
+        return nullptr;
+    }
+    for (const auto& c : f->controls()) syncTimer(*f, *c);
+    observer_->formOpened(*f, modal);
+    dispatch(*f, false, [f] { f->firstFocus(); });
     return f;
 }
 
@@ -96,7 +112,8 @@ void Workbench::close(Form& form) {
     zorder_.erase(it);
     modal_.erase(&form);
     observer_->formClosed(form);
-    const auto owned = std::find_if(loaded_.begin(), loaded_.end(), [&](const auto& p) { return p.get() == &form; });
+    const auto owned =
+        std::find_if(loaded_.begin(), loaded_.end(), [&](const auto& p) { return p.get() == &form; });
     closed_.push_back(std::move(*owned));
     loaded_.erase(owned);
     if (depth_ == 0) collectClosed();
@@ -178,15 +195,24 @@ void Workbench::dispatch(Form& form, bool quiet, const std::function<void()>& ha
     } catch (const CalcFault&) {
         --depth_;
         before.restore();
-        if (!quiet) {
-            warning(kFaultPrompt, kFaultTitle);
-            if (Control* c = form.find(form.spec().faultFocus)) form.setFocus(*c);
-        }
-    } catch (...) {
+        reportFault(&form, quiet, nullptr);
+    } catch (const std::exception& e) {
         --depth_;
-        throw;
+        before.restore();
+        reportFault(&form, false, &e);
     }
     if (depth_ == 0) collectClosed();
+}
+
+void Workbench::reportFault(Form* form, bool quiet, const std::exception* internal) {
+    if (internal) {
+        ++internalErrors_;
+        lastInternalError_ = internal->what();
+    }
+    if (quiet) return;
+    warning(kFaultPrompt, kFaultTitle);
+    if (form && openForm(form->name()) == form)
+        if (Control* c = form->find(form->spec().faultFocus)) form->setFocus(*c);
 }
 
 void Workbench::userClick(Form& form, Control& c) {
@@ -252,7 +278,9 @@ const MenuItem* Workbench::findMenu(const std::string& item) const {
     return nullptr;
 }
 
-bool Workbench::menuEnabled(const MenuItem& item) const { return item.form.empty() || registry_.has(item.form); }
+bool Workbench::menuEnabled(const MenuItem& item) const {
+    return item.form.empty() || registry_.has(item.form);
+}
 
 void Workbench::userMenu(const std::string& item) {
     for (Form* f : zorder_) {

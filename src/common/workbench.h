@@ -32,6 +32,12 @@ using FormFactory = std::function<std::unique_ptr<Form>(Workbench&)>;
 class FormRegistry {
 public:
     void add(const std::string& name, FormFactory make) { factories_[name] = std::move(make); }
+    // The usual entry: a form class with its name in F::kName and a
+    // constructor that takes the workbench.
+    template <class F>
+    void add() {
+        add(F::kName, [](Workbench& wb) { return std::make_unique<F>(wb); });
+    }
     bool has(const std::string& name) const { return factories_.count(name) != 0; }
     std::unique_ptr<Form> make(const std::string& name, Workbench& wb) const;
     std::vector<std::string> names() const;
@@ -56,7 +62,10 @@ public:
     // Opening and closing. show() creates the form on first use (controls,
     // centring, load step, first focus); asked again while open it brings
     // the form to the front with its values and leaves its modality alone.
-    Form& show(const std::string& name, bool modal);
+    // A form whose creation or load step faults is closed again and the
+    // fault reported: inside a handler as a CalcFault for the handler's own
+    // event, at the top level with the fault box; show() then gives nullptr.
+    Form* show(const std::string& name, bool modal);
     void close(Form& form);
     void endProgram();
     bool ended() const { return ended_; }
@@ -92,7 +101,12 @@ public:
     // of the form back as it was and, unless `quiet`, warns the user. A
     // quiet (Change) handler is its own transaction even inside another
     // event; a loud one nested in another event leaves it to the outer one.
+    // Any other exception is a programming error: it is handled the same
+    // way, always with the box, and counted, so no error reaches the view.
     void dispatch(Form& form, bool quiet, const std::function<void()>& handler);
+    // Programming errors caught so far (tests and the monkey look at them).
+    int internalErrors() const { return internalErrors_; }
+    const std::string& lastInternalError() const { return lastInternalError_; }
 
     // From the forms, for the view.
     void controlChanged(Form& form, Control& c);
@@ -103,6 +117,7 @@ private:
     void syncTimer(Form& form, Control& c);
     void stopTimers(Form& form);
     void collectClosed();
+    void reportFault(Form* form, bool quiet, const std::exception* internal);
 
     Services services_;
     FormRegistry registry_;
@@ -113,6 +128,8 @@ private:
     std::vector<std::unique_ptr<Form>> closed_;  // freed once no handler runs
     int depth_ = 0;
     bool ended_ = false;
+    int internalErrors_ = 0;
+    std::string lastInternalError_;
 };
 
 }  // namespace ondalab

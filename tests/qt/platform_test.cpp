@@ -136,7 +136,7 @@ TEST(Printing, WritesOnePagePdfOfTheShownForm) {
     Workbench wb({scripted, scripted, scripted, scripted, desktop}, testing::probeRegistry());
     QtView view(wb);
     desktop.setView(&view);
-    Form& f = wb.show("FRMPROVA", false);
+    Form& f = *wb.show("FRMPROVA", false);
     testing::settle();
     wb.printForm(f, {"cmdcalcola"});
     qunsetenv("QT_PRINT_TO_PDF");
@@ -154,7 +154,7 @@ TEST(Printing, NoWindowNoPrintOut) {
     ScriptedPlatform scripted;
     QtPlatform desktop;  // no view: nothing to grab
     Workbench wb(scripted.services(), testing::probeRegistry());
-    Form& f = wb.show("FRMPROVA", false);
+    Form& f = *wb.show("FRMPROVA", false);
     EXPECT_FALSE(desktop.print(f));
 }
 

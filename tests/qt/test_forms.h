@@ -13,7 +13,7 @@
 
 namespace ondalab::testing {
 
-inline ControlSpec ctl(ControlKind kind, const char* name, Rect rect, const char* text = "") {
+inline ControlSpec controlSpec(ControlKind kind, const char* name, Rect rect, const char* text = "") {
     ControlSpec c;
     c.kind = kind;
     c.name = name;
@@ -31,7 +31,8 @@ inline FormSpec formSpec(const char* name, const char* caption, Rect rect) {
 }
 
 inline FormSpec probeSpec() {
-    FormSpec s = formSpec("FRMPROVA", "Prova", {1500, 1500, 4800, 3600});  // client 312 x 216 px at (104, 120)
+    FormSpec s =
+        formSpec("FRMPROVA", "Prova", {1500, 1500, 4800, 3600});  // client 312 x 216 px at (104, 120)
     s.centred = false;
     return s;
 }
@@ -39,26 +40,26 @@ inline FormSpec probeSpec() {
 inline std::vector<ControlSpec> probeControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back(ctl(K::Label, "lblrisultato", {120, 120, 1500, 300}, "0"));
+    c.push_back(controlSpec(K::Label, "lblrisultato", {120, 120, 1500, 300}, "0"));
     c.back().tooltip = "risultato";
     c.back().border = true;
-    c.push_back(ctl(K::TextBox, "txtinput", {120, 600, 1500, 300}));
-    c.push_back(ctl(K::Button, "cmdcalcola", {1800, 600, 1200, 375}, "&CALCOLA"));
-    c.push_back(ctl(K::Option, "Option1(0)", {120, 1200, 1500, 300}, "&Serie"));
+    c.push_back(controlSpec(K::TextBox, "txtinput", {120, 600, 1500, 300}));
+    c.push_back(controlSpec(K::Button, "cmdcalcola", {1800, 600, 1200, 375}, "&CALCOLA"));
+    c.push_back(controlSpec(K::Option, "Option1(0)", {120, 1200, 1500, 300}, "&Serie"));
     c.back().group = "fra";
-    c.push_back(ctl(K::Option, "Option1(1)", {120, 1500, 1500, 300}, "P&arallelo"));
+    c.push_back(controlSpec(K::Option, "Option1(1)", {120, 1500, 1500, 300}, "P&arallelo"));
     c.back().group = "fra";
-    c.push_back(ctl(K::TextBox, "txtaltro", {120, 2000, 1500, 300}));
+    c.push_back(controlSpec(K::TextBox, "txtaltro", {120, 2000, 1500, 300}));
     c.back().fore = colors::blue;
-    c.push_back(ctl(K::Line, "linea", {3000, 150, 1200, 0}));
-    c.push_back(ctl(K::Shape, "pieno", {3000, 1500, 600, 600}));
+    c.push_back(controlSpec(K::Line, "linea", {3000, 150, 1200, 0}));
+    c.push_back(controlSpec(K::Shape, "pieno", {3000, 1500, 600, 600}));
     c.back().filled = true;
     c.back().back = colors::red;
-    c.push_back(ctl(K::Shape, "nascosto", {3750, 1500, 600, 600}));
+    c.push_back(controlSpec(K::Shape, "nascosto", {3750, 1500, 600, 600}));
     c.back().visible = false;
     c.back().filled = true;
     c.back().back = colors::blue;
-    c.push_back(ctl(K::Combo, "cbolista", {3000, 2400, 1500, 315}));
+    c.push_back(controlSpec(K::Combo, "cbolista", {3000, 2400, 1500, 315}));
     c.back().items = {"b", "a", "c"};
     return c;
 }
@@ -90,7 +91,7 @@ class ModalForm : public Form {
 public:
     explicit ModalForm(Workbench& wb)
         : Form(wb, formSpec("FRMMODALE", "Modale", {0, 0, 3000, 1500}),
-               {ctl(ControlKind::Button, "cmdok", {120, 120, 1200, 375}, "OK")}) {}
+               {controlSpec(ControlKind::Button, "cmdok", {120, 120, 1200, 375}, "OK")}) {}
 };
 
 inline MenuItem entry(const char* name, const char* caption, const char* form) {
@@ -103,7 +104,8 @@ inline MenuItem entry(const char* name, const char* caption, const char* form) {
 
 class MenuForm : public Form {
 public:
-    explicit MenuForm(Workbench& wb) : Form(wb, menuSpec(), {ctl(ControlKind::Button, "cmdx", {120, 120, 1200, 375}, "X")}) {
+    explicit MenuForm(Workbench& wb)
+        : Form(wb, menuSpec(), {controlSpec(ControlKind::Button, "cmdx", {120, 120, 1200, 375}, "X")}) {
         MenuItem file = entry("mnufile", "&File", "");
         file.children = {entry("mnumodale", "&Modale", "FRMMODALE"), entry("mnusep", "-", ""),
                          entry("mnuassente", "&Assente", "FRMNESSUNO")};

@@ -29,7 +29,7 @@ protected:
     }
 
     ProbeForm& openProbe() {
-        auto& f = static_cast<ProbeForm&>(wb.show("FRMPROVA", false));
+        auto& f = static_cast<ProbeForm&>(*wb.show("FRMPROVA", false));
         settle();
         return f;
     }
@@ -54,8 +54,9 @@ TEST_F(ViewTest, ControlsSitWhereTheModelPutsThem) {
         const char* control;
         QRect pixels;
     } rows[] = {
-        {"lblrisultato", {8, 8, 100, 20}},  {"txtinput", {8, 40, 100, 20}},    {"cmdcalcola", {120, 40, 80, 25}},
-        {"Option1(0)", {8, 80, 100, 20}},   {"Option1(1)", {8, 100, 100, 20}}, {"txtaltro", {8, 133, 100, 20}},
+        {"lblrisultato", {8, 8, 100, 20}}, {"txtinput", {8, 40, 100, 20}},
+        {"cmdcalcola", {120, 40, 80, 25}}, {"Option1(0)", {8, 80, 100, 20}},
+        {"Option1(1)", {8, 100, 100, 20}}, {"txtaltro", {8, 133, 100, 20}},
     };
     for (const auto& row : rows) {
         QWidget* w = view.widget(f, f[row.control]);
@@ -81,7 +82,8 @@ TEST_F(ViewTest, WindowIsTheClientAreaInsideTheChrome) {
 
 TEST_F(ViewTest, PaintedControlsAreDrawnNotWidgets) {
     ProbeForm& f = openProbe();
-    for (const char* name : {"linea", "pieno", "nascosto"}) EXPECT_EQ(view.widget(f, f[name]), nullptr) << name;
+    for (const char* name : {"linea", "pieno", "nascosto"})
+        EXPECT_EQ(view.widget(f, f[name]), nullptr) << name;
 
     const QImage img = view.window(f)->grab().toImage();
     EXPECT_EQ(img.pixelColor(220, 120), QColor(Qt::red)) << "inside the filled shape";
@@ -168,7 +170,7 @@ TEST_F(ViewTest, AnOptionAnswersAClickAnywhereInItsRectangle) {
 
 TEST_F(ViewTest, ModalFormBlocksTheFormBeneath) {
     ProbeForm& f = openProbe();
-    Form& modal = wb.show("FRMMODALE", true);
+    Form& modal = *wb.show("FRMMODALE", true);
     settle();
     EXPECT_EQ(view.window(modal)->windowModality(), Qt::ApplicationModal);
 
@@ -267,7 +269,7 @@ TEST_F(ViewTest, ComboShowsTheSortedListAndReportsPicks) {
 class MenuViewTest : public ViewTest {};
 
 TEST_F(MenuViewTest, MenuBarComesFromTheFormsMenu) {
-    Form& f = wb.show("FRMMENU", false);
+    Form& f = *wb.show("FRMMENU", false);
     settle();
     QAction* modal = view.menuAction("mnumodale");
     ASSERT_NE(modal, nullptr);
@@ -288,7 +290,7 @@ TEST_F(MenuViewTest, MenuBarComesFromTheFormsMenu) {
 }
 
 TEST_F(MenuViewTest, EndingTheProgramClosesEveryWindow) {
-    Form& f = wb.show("FRMMENU", false);
+    Form& f = *wb.show("FRMMENU", false);
     QPointer<QWidget> w = view.window(f);
     wb.endProgram();
     EXPECT_TRUE(wb.ended());

@@ -1,6 +1,8 @@
 // The rules the form model enforces once for every form.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "common/fault.h"
 #include "common/scripted.h"
 #include "common/workbench.h"
@@ -28,10 +30,10 @@ public:
                    {.kind = K::Timer, .name = "Timer1", .interval = 500},
                }) {
         onClick("Option1", &Probe::Option1_Click);
-        onChange("txtin", &Probe::txtin_Change);
-        onChange("txtlink", &Probe::txtlink_Change);
-        onClick("cmdcalcola", &Probe::cmdcalcola_Click);
-        onTimer("Timer1", &Probe::Timer1_Timer);
+        onChange(txtin_, &Probe::txtin_Change);
+        onChange(txtlink_, &Probe::txtlink_Change);
+        onClick(ctl("cmdcalcola"), &Probe::cmdcalcola_Click);
+        onTimer(ctl("Timer1"), &Probe::Timer1_Timer);
     }
     int clicks[2] = {0, 0};
     int changes = 0;
@@ -41,19 +43,24 @@ private:
     void Option1_Click(int i) { ++clicks[i]; }
     void txtin_Change() {
         ++changes;
-        const double v = num("txtin");
-        (*this)["lblecho"].setText(general(checkedDiv(1, v)));  // quiet fault on a keystroke
+        lblecho_.setText(general(checkedDiv(1, num(txtin_))));  // quiet fault on a keystroke
     }
     // Writes a label, then a text whose own Change faults.
     void txtlink_Change() {
-        (*this)["lblout"].setText("collegato");
-        (*this)["txtin"].setText("0");
+        lblout_.setText("collegato");
+        txtin_.setText("0");
     }
     void cmdcalcola_Click() {
-        (*this)["lblecho"].setText("scritto prima del guasto");
-        (*this)["lblout"].setText(general(checkedDiv(1, num("txtin"))));
+        lblecho_.setText("scritto prima del guasto");
+        lblout_.setText(general(checkedDiv(1, num(txtin_))));
     }
     void Timer1_Timer() { ++ticks; }
+
+protected:
+    Control& txtin_ = ctl("txtin");
+    Control& txtlink_ = ctl("txtlink");
+    Control& lblecho_ = ctl("lblecho");
+    Control& lblout_ = ctl("lblout");
 };
 
 class Other : public Form {
@@ -72,7 +79,7 @@ struct Bench : ::testing::Test {
         reg.add("other", [](Workbench& w) { return std::make_unique<Other>(w); });
         wb = std::make_unique<Workbench>(platform.services(), std::move(reg));
     }
-    Probe& probe(bool modal = true) { return static_cast<Probe&>(wb->show("probe", modal)); }
+    Probe& probe(bool modal = true) { return static_cast<Probe&>(*wb->show("probe", modal)); }
 };
 
 TEST_F(Bench, OpeningCentresAndGivesTheFirstOptionTheFocusAndTheChoice) {
@@ -138,7 +145,7 @@ TEST_F(Bench, AFaultOnAClickWarnsAndPutsEveryControlBack) {
 }
 
 TEST_F(Bench, AModalFormBlocksTheFormsBeneath) {
-    Other& o = static_cast<Other&>(wb->show("other", false));
+    Other& o = static_cast<Other&>(*wb->show("other", false));
     Probe& p = probe(true);
     EXPECT_TRUE(wb->isBlocked(o));
     EXPECT_FALSE(wb->isBlocked(p));
@@ -154,7 +161,7 @@ TEST_F(Bench, AskingAgainBringsTheOpenFormForwardWithItsValues) {
     Probe& p = probe(false);
     wb->show("other", false);
     wb->userEdit(p, p["txtin"], "8");
-    Form& again = wb->show("probe", true);
+    Form& again = *wb->show("probe", true);
     EXPECT_EQ(&again, &p);
     EXPECT_EQ(wb->openForms().back(), &p);
     EXPECT_EQ(p["txtin"].text(), "8");
@@ -190,22 +197,95 @@ TEST_F(Bench, SeenTextDropsAccessKeyMarks) {
     EXPECT_EQ(p["lblnote"].seenText(), "A & B");
 }
 
-TEST_F(Bench, MissingDataCheckWarnsOnZeroAndStopsSilentlyOnNegative) {
+TEST_F(Bench, MissingDataCheckInBothVariants) {
     struct Open : Probe {
         using Probe::missingDataOk;
         using Probe::Probe;
+        using Probe::txtin_;
+    };
+    struct Case {
+        double product;
+        Negative negative;
+        bool goesOn;
+        bool warns;
+    };
+    const Case cases[] = {
+        {2, Negative::Ignored, true, false},   {0, Negative::Ignored, false, true},
+        {-1, Negative::Ignored, false, false}, {2, Negative::Refused, true, false},
+        {0, Negative::Refused, false, true},   {-1, Negative::Refused, false, true},
     };
     FormRegistry reg;
     reg.add("probe", [](Workbench& w) { return std::make_unique<Open>(w); });
     Workbench bench(platform.services(), std::move(reg));
-    auto& f = static_cast<Open&>(bench.show("probe", true));
-    EXPECT_FALSE(f.missingDataOk(-1, "txtin"));
-    EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_FALSE(f.missingDataOk(0, "txtin"));
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].prompt, "MANCANO DATI");
-    EXPECT_EQ(f.focused(), &f["txtin"]);
-    EXPECT_TRUE(f.missingDataOk(2, "txtin"));
+    auto& f = static_cast<Open&>(*bench.show("probe", true));
+    for (const auto& c : cases) {
+        platform.boxes.clear();
+        bench.userFocus(f, f["Option1(1)"]);
+        EXPECT_EQ(f.missingDataOk(c.product, f.txtin_, c.negative), c.goesOn) << c.product;
+        ASSERT_EQ(platform.boxes.size(), c.warns ? 1u : 0u) << c.product;
+        if (c.warns) {
+            EXPECT_EQ(platform.boxes[0].prompt, "MANCANO DATI");
+            EXPECT_EQ(platform.boxes[0].title, "MESSAGGIO DI ERRORE");
+        }
+        EXPECT_EQ(f.focused(), c.warns ? &f["txtin"] : &f["Option1(1)"]) << c.product;
+    }
+    EXPECT_THROW(f.missingDataOk(std::numeric_limits<double>::infinity(), f.txtin_), CalcFault);
+}
+
+// A form whose load step faults, and one with a programming error behind a button.
+class Broken : public Form {
+public:
+    explicit Broken(Workbench& wb) : Form(wb, {.name = "broken", .rect = {0, 0, 2000, 1000}}, {}) {}
+    void Form_Load() override { checkedDiv(1, 0); }
+};
+
+class Buggy : public Form {
+public:
+    explicit Buggy(Workbench& wb)
+        : Form(wb, {.name = "buggy", .rect = {0, 0, 2000, 1000}},
+               {{.kind = K::Button, .name = "cmdapri"}, {.kind = K::Button, .name = "cmdguasto"}}) {
+        onClick(ctl("cmdapri"), &Buggy::cmdapri_Click);
+        onClick(ctl("cmdguasto"), &Buggy::cmdguasto_Click);
+    }
+
+private:
+    void cmdapri_Click() { workbench().show("broken", true); }
+    void cmdguasto_Click() { ctl("cmdmisspelt").setText("x"); }
+};
+
+struct Faults : Bench {
+    void SetUp() override {
+        FormRegistry reg;
+        reg.add("broken", [](Workbench& w) { return std::make_unique<Broken>(w); });
+        reg.add("buggy", [](Workbench& w) { return std::make_unique<Buggy>(w); });
+        wb = std::make_unique<Workbench>(platform.services(), std::move(reg));
+    }
+    void expectOneFaultBox() {
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].prompt, "CALCOLO IMPOSSIBILE CON I DATI INSERITI");
+        platform.boxes.clear();
+    }
+};
+
+TEST_F(Faults, AFormWhoseLoadFaultsIsClosedAndReported) {
+    EXPECT_EQ(wb->show("broken", true), nullptr);
+    EXPECT_EQ(wb->openForm("broken"), nullptr);
+    expectOneFaultBox();
+    Form& caller = *wb->show("buggy", false);
+    wb->userClick(caller, caller["cmdapri"]);  // opened from a handler: the handler's event reports it
+    expectOneFaultBox();
+    EXPECT_EQ(wb->openForm("broken"), nullptr);
+    EXPECT_EQ(wb->activeForm(), &caller);  // not blocked by a windowless modal form
+}
+
+TEST_F(Faults, AProgrammingErrorInAHandlerShowsTheBoxAndTheProgramGoesOn) {
+    Form& f = *wb->show("buggy", false);
+    wb->userClick(f, f["cmdguasto"]);
+    expectOneFaultBox();
+    EXPECT_EQ(wb->internalErrors(), 1);
+    EXPECT_NE(wb->lastInternalError().find("cmdmisspelt"), std::string::npos);
+    EXPECT_FALSE(wb->ended());
+    EXPECT_EQ(wb->activeForm(), &f);
 }
 
 }  // namespace

@@ -18,13 +18,20 @@ std::vector<ControlSpec> antAccControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
     const auto caption = [](std::string name, int top, std::string text, std::string tip = "") {
-        return ControlSpec{
-            .kind = K::Label, .name = std::move(name), .rect = {240, top + 45, 3000, 300}, .text = std::move(text), .tooltip = std::move(tip)};
+        return ControlSpec{.kind = K::Label,
+                           .name = std::move(name),
+                           .rect = {240, top + 45, 3000, 300},
+                           .text = std::move(text),
+                           .tooltip = std::move(tip)};
     };
     const auto box = [](std::string name, int top, std::string tip = "") {
-        return ControlSpec{.kind = K::TextBox, .name = std::move(name), .rect = {3300, top, 1200, 360}, .tooltip = std::move(tip)};
+        return ControlSpec{.kind = K::TextBox,
+                           .name = std::move(name),
+                           .rect = {3300, top, 1200, 360},
+                           .tooltip = std::move(tip)};
     };
-    c.push_back(caption("lbllunghezza", 240, "Lunghezza del radiatore in mt.", "lunghezza dell'antenna che si prevede di adottare"));
+    c.push_back(caption("lbllunghezza", 240, "Lunghezza del radiatore in mt.",
+                        "lunghezza dell'antenna che si prevede di adottare"));
     c.push_back(box("txtlunghezzarad", 240));
     c.push_back(caption("lbldiametro", 720, "Diametro medio radiatore in cm."));
     c.push_back(box("txtdiametrorad", 720));
@@ -32,15 +39,19 @@ std::vector<ControlSpec> antAccControls() {
                  .name = "frainserimento",
                  .rect = {120, 1200, 4560, 1320},
                  .text = "Inserimento dati per calcolo numero spire"});
-    c.push_back(caption("Label1", 1560, "Lunghezza bobina in cm.", "è preferibile sia più lunga del diametro"));
-    c.push_back(box("txtlunghezzabob", 1560, "inserire dato compatibile con il diametro della bobina e la sez. del filo"));
+    c.push_back(
+        caption("Label1", 1560, "Lunghezza bobina in cm.", "è preferibile sia più lunga del diametro"));
+    c.push_back(box("txtlunghezzabob", 1560,
+                    "inserire dato compatibile con il diametro della bobina e la sez. del filo"));
     c.push_back(caption("Label2", 2040, "Diametro bobina in cm."));
-    c.push_back(box("txtdiametrobob", 2040, "inserire dato compatibile con la lunghezza della bobina e la sezione del filo"));
+    c.push_back(box("txtdiametrobob", 2040,
+                    "inserire dato compatibile con la lunghezza della bobina e la sezione del filo"));
     c.push_back(caption("lblfrequenza", 2700, "Frequenza in MHz.", "frequenza di utilizzo dell'antenna"));
     c.push_back(box("txtfrequenza", 2700));
 
     // results, top to bottom
-    const char* results[] = {"lblgradi", "lblRR", "lblimpedenza", "lblreattanza", "lblinduttanza", "lblspire"};
+    const char* results[] = {"lblgradi",     "lblRR",         "lblimpedenza",
+                             "lblreattanza", "lblinduttanza", "lblspire"};
     for (int i = 0; i < 6; ++i)
         c.push_back({.kind = K::Label,
                      .name = results[i],
@@ -49,7 +60,10 @@ std::vector<ControlSpec> antAccControls() {
                      .border = true});
 
     const auto button = [](std::string name, int top, std::string text) {
-        return ControlSpec{.kind = K::Button, .name = std::move(name), .rect = {5700, top, 2400, 420}, .text = std::move(text)};
+        return ControlSpec{.kind = K::Button,
+                           .name = std::move(name),
+                           .rect = {5700, top, 2400, 420},
+                           .text = std::move(text)};
     };
     c.push_back(button("cmdcalcola", 3480, "CALCOLA"));
     c.push_back(button("cmdstampa", 4020, "STAMPA"));
@@ -60,7 +74,8 @@ std::vector<ControlSpec> antAccControls() {
     constexpr int x = 6900;
     c.push_back(lineControl("Line1", x, 300, x, 1800));
     c.push_back(lineControl("Line2", x + 30, 300, x + 30, 1800));
-    c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 195, 1800, 420, 600}, .picture = coilPicture()});
+    c.push_back(
+        {.kind = K::Image, .name = "Image1", .rect = {x - 195, 1800, 420, 600}, .picture = coilPicture()});
     c.push_back(lineControl("Line3", x + 15, 2400, x + 15, 2640));
     c.push_back({.kind = K::Shape,
                  .name = "Shape1",
@@ -69,12 +84,15 @@ std::vector<ControlSpec> antAccControls() {
                  .round = true,
                  .back = colors::black});
     c.push_back(lineControl("Line4", x + 75, 2700, 8400, 2700, colors::grey));  // the feed line
-    c.push_back(lineControl("Line5", 5400, 3000, 8400, 3000));                // the ground
-    for (int i = 0; i < 7; ++i) c.push_back(lineControl("Line" + std::to_string(6 + i), 5520 + i * 420, 3000, 5400 + i * 420, 3180));
+    c.push_back(lineControl("Line5", 5400, 3000, 8400, 3000));                  // the ground
+    for (int i = 0; i < 7; ++i)
+        c.push_back(lineControl("Line" + std::to_string(6 + i), 5520 + i * 420, 3000, 5400 + i * 420, 3180));
     c.push_back(lineControl("Line13", x + 15, 2760, x + 15, 3000));
     c.push_back({.kind = K::Label, .name = "Label3", .rect = {x + 240, 900, 1500, 300}, .text = "radiatore"});
-    c.push_back({.kind = K::Label, .name = "Label4", .rect = {x + 360, 1950, 1500, 300}, .text = "bobina di carico"});
-    c.push_back({.kind = K::Label, .name = "Label5", .rect = {7500, 2430, 1200, 260}, .text = "alimentazione"});
+    c.push_back(
+        {.kind = K::Label, .name = "Label4", .rect = {x + 360, 1950, 1500, 300}, .text = "bobina di carico"});
+    c.push_back(
+        {.kind = K::Label, .name = "Label5", .rect = {7500, 2430, 1200, 260}, .text = "alimentazione"});
     return c;
 }
 
@@ -82,7 +100,7 @@ std::vector<ControlSpec> antAccControls() {
 
 FrmAntAcc::FrmAntAcc(Workbench& wb)
     : Form(wb,
-           {.name = "frmAntAcc",
+           {.name = kName,
             .caption = "Radiatore accorciato con carico induttivo nel punto di alimentazione",
             .rect = {0, 0, 9000, 6360},
             .faultFocus = "txtlunghezzarad"},
@@ -100,7 +118,9 @@ void FrmAntAcc::cmdcalcola_Click() {
     in.coilDiameter = num("txtdiametrobob");
     in.coilLength = num("txtlunghezzabob");
     in.height = num("txtlunghezzarad");
-    if (!missingDataOk(in.frequency * in.radius * in.height * in.coilDiameter * in.coilLength, "txtlunghezzarad")) return;
+    if (!missingDataOk(in.frequency * in.radius * in.height * in.coilDiameter * in.coilLength,
+                       "txtlunghezzarad"))
+        return;
     if (base_loaded::needsNoCoil(in.height, in.frequency)) {
         warning("L'ANTENNA NON RICHIEDE BOBINA", "MESSAGGIO DI AVVISO");
         setFocus("txtlunghezzarad");

@@ -8,6 +8,7 @@ namespace ondalab {
 
 class FrmAntAcc : public Form {
 public:
+    static constexpr const char* kName = "frmAntAcc";
     explicit FrmAntAcc(Workbench& wb);
 
 private:

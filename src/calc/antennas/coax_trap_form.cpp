@@ -13,13 +13,16 @@ constexpr const char* kShortMask = "#0.##";
 constexpr const char* kFrequencyMask = "#,##0.###";
 constexpr const char* kInputTip = "usa TAB per spostarti";
 constexpr const char* kInstructions =
-    "Si impostano le frequenze di lavoro, il diametro del supporto bobina, e, per approssimazione, il numero delle "
-    "spire.   La frequenza di risonanza della bobina dovrebbe coincidere con la frequenza di lavoro più alta, se da "
-    "questa si discosta sensibilmente, occorre variare o il numero delle spire o il diametro del supporto. Inoltre il "
+    "Si impostano le frequenze di lavoro, il diametro del supporto bobina, e, per approssimazione, il numero "
+    "delle "
+    "spire.   La frequenza di risonanza della bobina dovrebbe coincidere con la frequenza di lavoro più "
+    "alta, se da "
+    "questa si discosta sensibilmente, occorre variare o il numero delle spire o il diametro del supporto. "
+    "Inoltre il "
     "diametro della bobina dovrebbe essere superiore, anche del doppio, della lunghezza della bobina stessa.";
 
 // The labels that appear with the first computation.
-constexpr const char* kLateResults[] = {"lblfrequenza", "lblrapporto",      "lbllunghezzaa",
+constexpr const char* kLateResults[] = {"lblfrequenza",  "lblrapporto",      "lbllunghezzaa",
                                         "lbllunghezzab", "lbllunghezzacavo", "lblcalza"};
 
 // A trap coil seen from the side: a row of turns, in a 720 x 360 twip box.
@@ -29,11 +32,23 @@ std::vector<ControlSpec> coaxControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
     c.push_back({.kind = K::Label, .name = "Label1", .rect = {120, 120, 9240, 1080}});
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {5400, 1260, 2400, 1260}, .text = "SELEZIONA UN TIPO DI CAVO"});
-    c.push_back({.kind = K::Option, .name = "Option1(0)", .rect = {5580, 1620, 1050, 300}, .text = "RG 174U", .group = "Frame1"});
-    c.push_back({.kind = K::Option, .name = "Option1(1)", .rect = {5580, 2040, 1050, 300}, .text = "RG 58", .group = "Frame1"});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {5400, 1260, 2400, 1260},
+                 .text = "SELEZIONA UN TIPO DI CAVO"});
+    c.push_back({.kind = K::Option,
+                 .name = "Option1(0)",
+                 .rect = {5580, 1620, 1050, 300},
+                 .text = "RG 174U",
+                 .group = "Frame1"});
+    c.push_back({.kind = K::Option,
+                 .name = "Option1(1)",
+                 .rect = {5580, 2040, 1050, 300},
+                 .text = "RG 58",
+                 .group = "Frame1"});
 
-    const auto input = [&c](const std::string& name, const std::string& label, const std::string& caption, int top) {
+    const auto input = [&c](const std::string& name, const std::string& label, const std::string& caption,
+                            int top) {
         c.push_back({.kind = K::Label, .name = label, .rect = {120, top + 45, 3900, 300}, .text = caption});
         c.push_back({.kind = K::TextBox, .name = name, .rect = {4080, top, 1100, 360}, .tooltip = kInputTip});
     };
@@ -42,13 +57,14 @@ std::vector<ControlSpec> coaxControls() {
     input("txtdiametro", "lbldiametro", "DIAMETRO DEL SUPPORTO BOBINA in cm.", 2280);
     input("txtn", "lbln", "NUMERO SPIRE DELLA BOBINA IN CAVO COAX", 2760);
 
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {8040, 1320, 1300, 420}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Button, .name = "cmdcalcola", .rect = {8040, 1320, 1300, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdavviso", .rect = {8040, 1860, 1300, 420}, .text = "AVVISO"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {8040, 2400, 1300, 420}, .text = "E S C I"});
 
     // results
-    const char* results[] = {"lblcap", "lblimpedenza", "lblfrequenza", "lblrapporto", "lbllunghezzaa",
-                             "lbllunghezzab", "lbllunghezzacavo"};
+    const char* results[] = {"lblcap",        "lblimpedenza",  "lblfrequenza",    "lblrapporto",
+                             "lbllunghezzaa", "lbllunghezzab", "lbllunghezzacavo"};
     for (int i = 0; i < 7; ++i)
         c.push_back({.kind = K::Label,
                      .name = results[i],
@@ -68,7 +84,10 @@ std::vector<ControlSpec> coaxControls() {
     constexpr int feed = 5300;
     constexpr int trap = 7200;
     constexpr int end = 9200;
-    c.push_back({.kind = K::Label, .name = "Label2", .rect = {5100, 3480, 2400, 480}, .text = "punto di alimentazione antenna"});
+    c.push_back({.kind = K::Label,
+                 .name = "Label2",
+                 .rect = {5100, 3480, 2400, 480},
+                 .text = "punto di alimentazione antenna"});
     c.push_back({.kind = K::Shape,
                  .name = "Shape1",
                  .rect = {feed - 60, y - 60, 120, 120},
@@ -77,10 +96,19 @@ std::vector<ControlSpec> coaxControls() {
                  .back = colors::black});
     c.push_back(lineControl("Line1", feed, y + 60, feed, y + 900));
     c.push_back(lineControl("Line2", feed - 90, y + 60, feed - 90, y + 900));
-    c.push_back({.kind = K::Label, .name = "Label3", .rect = {feed - 900, y + 600, 780, 280}, .text = "discesa", .align = Align::Right});
+    c.push_back({.kind = K::Label,
+                 .name = "Label3",
+                 .rect = {feed - 900, y + 600, 780, 280},
+                 .text = "discesa",
+                 .align = Align::Right});
     c.push_back(lineControl("Line3", feed, y, trap, y));
-    c.push_back({.kind = K::Image, .name = "Image1", .rect = {trap, y - 180, 720, 360}, .picture = trapPicture()});
-    c.push_back({.kind = K::Label, .name = "Label5", .rect = {trap, y - 480, 900, 280}, .text = "bobina", .tooltip = "trappola di blocco"});
+    c.push_back(
+        {.kind = K::Image, .name = "Image1", .rect = {trap, y - 180, 720, 360}, .picture = trapPicture()});
+    c.push_back({.kind = K::Label,
+                 .name = "Label5",
+                 .rect = {trap, y - 480, 900, 280},
+                 .text = "bobina",
+                 .tooltip = "trappola di blocco"});
     c.push_back(lineControl("Line4", trap + 720, y, end, y));
     // dimension lines: A up to the trap, B the whole arm
     c.push_back(lineControl("Line5", feed, y + 420, trap + 360, y + 420, colors::blue));
@@ -104,7 +132,7 @@ std::vector<ControlSpec> coaxControls() {
 
 Frmantcoaxmulti::Frmantcoaxmulti(Workbench& wb)
     : Form(wb,
-           {.name = "frmantcoaxmulti",
+           {.name = kName,
             .caption = "ANTENNA MULTIGAMMA CON TRAPPOLE IN CAVO COASSIALE",
             .rect = {0, 0, 9600, 7000},
             .faultFocus = "txtf1"},
@@ -117,7 +145,9 @@ Frmantcoaxmulti::Frmantcoaxmulti(Workbench& wb)
 
 void Frmantcoaxmulti::Form_Load() { (*this)["Label1"].setText(kInstructions); }
 
-void Frmantcoaxmulti::Option1_Click(int index) { cable_ = index == 0 ? coax_trap::kRG174U : coax_trap::kRG58; }
+void Frmantcoaxmulti::Option1_Click(int index) {
+    cable_ = index == 0 ? coax_trap::kRG174U : coax_trap::kRG58;
+}
 
 void Frmantcoaxmulti::cmdcalcola_Click() {
     coax_trap::Inputs in{};

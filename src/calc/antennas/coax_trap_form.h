@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmantcoaxmulti : public Form {
 public:
+    static constexpr const char* kName = "frmantcoaxmulti";
     explicit Frmantcoaxmulti(Workbench& wb);
     void Form_Load() override;
 

@@ -47,15 +47,14 @@ std::vector<ControlSpec> dipoleControls() {
                  .fore = colors::blue,
                  .align = Align::Center,
                  .border = true});
-    c.push_back({.kind = K::Label,
-                 .name = "lblbraccio",
-                 .rect = {360, 3720, 6600, 330},
-                 .font = {.bold = true}});
-    c.push_back({.kind = K::Label,
-                 .name = "Label3",
-                 .rect = {360, 4260, 7000, 600},
-                 .text = "QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A \"  V INVERTITA \" LA LUNGHEZZA "
-                         "DEL BRACCIO A UN QUARTO D' ONDA SARA' DI METRI :"});
+    c.push_back(
+        {.kind = K::Label, .name = "lblbraccio", .rect = {360, 3720, 6600, 330}, .font = {.bold = true}});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label3",
+         .rect = {360, 4260, 7000, 600},
+         .text = "QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A \"  V INVERTITA \" LA LUNGHEZZA "
+                 "DEL BRACCIO A UN QUARTO D' ONDA SARA' DI METRI :"});
     c.push_back({.kind = K::Label,
                  .name = "lbllunghezzavert",
                  .rect = {7500, 4380, 1300, 330},
@@ -112,7 +111,7 @@ std::vector<ControlSpec> dipoleControls() {
 
 Frmdipoli::Frmdipoli(Workbench& wb)
     : Form(wb,
-           {.name = "frmdipoli",
+           {.name = kName,
             .caption = "LUNGHEZZA DEL BRACCIO DEL DIPOLO",
             .rect = {0, 0, 15360, kFormHeight},
             .faultFocus = "txtfrequenza"},

@@ -7,6 +7,7 @@ namespace ondalab {
 
 class Frmdipoli : public Form {
 public:
+    static constexpr const char* kName = "frmdipoli";
     explicit Frmdipoli(Workbench& wb);
     void Form_Load() override;
 

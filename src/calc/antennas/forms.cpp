@@ -1,4 +1,5 @@
 #include "calc/forms.h"
+
 #include "calc/antennas/base_loaded_form.h"
 #include "calc/antennas/coax_trap_form.h"
 #include "calc/antennas/dipoles_form.h"
@@ -9,12 +10,12 @@
 namespace ondalab {
 
 void registerAntennaForms(FormRegistry& registry) {
-    registry.add("frmdipoli", factoryOf<Frmdipoli>());
-    registry.add("frmAntAcc", factoryOf<FrmAntAcc>());
-    registry.add("frmantcoaxmulti", factoryOf<Frmantcoaxmulti>());
-    registry.add("frmantmultigamma", factoryOf<Frmantmultigamma>());
-    registry.add("frmtrappolata", factoryOf<Frmtrappolata>());
-    registry.add("frmvertaccorciata", factoryOf<Frmvertaccorciata>());
+    registry.add<Frmdipoli>();
+    registry.add<FrmAntAcc>();
+    registry.add<Frmantcoaxmulti>();
+    registry.add<Frmantmultigamma>();
+    registry.add<Frmtrappolata>();
+    registry.add<Frmvertaccorciata>();
 }
 
 }  // namespace ondalab

@@ -21,13 +21,19 @@ std::vector<ControlSpec> loadedDipoleControls() {
     std::vector<ControlSpec> c;
     const auto input = [&c](const std::string& label, const std::string& caption, const std::string& tip,
                             const std::string& box, int top) {
-        c.push_back({.kind = K::Label, .name = label, .rect = {240, top + 45, 4320, 300}, .text = caption, .tooltip = tip});
+        c.push_back({.kind = K::Label,
+                     .name = label,
+                     .rect = {240, top + 45, 4320, 300},
+                     .text = caption,
+                     .tooltip = tip});
         c.push_back({.kind = K::TextBox, .name = box, .rect = {4620, top, 1200, 360}});
     };
     input("Label1", "FREQUENZA in MHz", "frequenza centro banda", "txtfrequenza", 300);
     input("Label2", "DIAMETRO DEL CONDUTTORE in mm. (d)", "diametro del filo del dipolo", "txtdiametro", 780);
-    input("Label3", "DISTANZA DELLA BOBINA DAL CENTRO in mt. (A)", "distanza centro antenna/centrobobina", "txtdistanza", 1260);
-    input("Label4", "LUNGHEZZA TOTALE A DISPOSIZIONE in mt. (B)", "tratto B, lunghezza totale dipolo", "txtlunghezza", 1740);
+    input("Label3", "DISTANZA DELLA BOBINA DAL CENTRO in mt. (A)", "distanza centro antenna/centrobobina",
+          "txtdistanza", 1260);
+    input("Label4", "LUNGHEZZA TOTALE A DISPOSIZIONE in mt. (B)", "tratto B, lunghezza totale dipolo",
+          "txtlunghezza", 1740);
     c.push_back({.kind = K::Label,
                  .name = "lblpuntodecimale",
                  .rect = {240, 2220, 5600, 300},
@@ -65,14 +71,28 @@ std::vector<ControlSpec> loadedDipoleControls() {
     constexpr int coilL = 2800;  // left edge of the left coil
     constexpr int coilR = 7400;  // left edge of the right coil
     c.push_back(lineControl("Line1", left, y, coilL, y));
-    c.push_back({.kind = K::Image, .name = "Image1", .rect = {coilL, y - 150, 600, 300}, .picture = coilPicture()});
+    c.push_back(
+        {.kind = K::Image, .name = "Image1", .rect = {coilL, y - 150, 600, 300}, .picture = coilPicture()});
     c.push_back(lineControl("Line2", coilL + 600, y, centre - 150, y));
-    c.push_back({.kind = K::Shape, .name = "Shape1", .rect = {centre - 150, y - 100, 300, 200}, .filled = true, .back = colors::grey});
+    c.push_back({.kind = K::Shape,
+                 .name = "Shape1",
+                 .rect = {centre - 150, y - 100, 300, 200},
+                 .filled = true,
+                 .back = colors::grey});
     c.push_back(lineControl("Line3", centre + 150, y, coilR, y));
-    c.push_back({.kind = K::Image, .name = "Image2", .rect = {coilR, y - 150, 600, 300}, .picture = coilPicture()});
+    c.push_back(
+        {.kind = K::Image, .name = "Image2", .rect = {coilR, y - 150, 600, 300}, .picture = coilPicture()});
     c.push_back(lineControl("Line4", coilR + 600, y, right, y));
-    c.push_back({.kind = K::Label, .name = "Label6", .rect = {coilL - 600, y + 240, 1800, 280}, .text = kTrapCaption, .align = Align::Center});
-    c.push_back({.kind = K::Label, .name = "Label7", .rect = {coilR - 600, y + 240, 1800, 280}, .text = kTrapCaption, .align = Align::Center});
+    c.push_back({.kind = K::Label,
+                 .name = "Label6",
+                 .rect = {coilL - 600, y + 240, 1800, 280},
+                 .text = kTrapCaption,
+                 .align = Align::Center});
+    c.push_back({.kind = K::Label,
+                 .name = "Label7",
+                 .rect = {coilR - 600, y + 240, 1800, 280},
+                 .text = kTrapCaption,
+                 .align = Align::Center});
     // the coax feed
     c.push_back(lineControl("Line5", centre - 60, y + 100, centre - 60, 5700));
     c.push_back(lineControl("Line6", centre + 60, y + 100, centre + 60, 5700));
@@ -106,7 +126,7 @@ std::vector<ControlSpec> loadedDipoleControls() {
 
 Frmtrappolata::Frmtrappolata(Workbench& wb)
     : Form(wb,
-           {.name = "frmtrappolata",
+           {.name = kName,
             .caption = "ANTENNE ACCORCIATE - VALORE DELL' INDUTTANZA IN RAPPORTO ALLE DIMENSIONI",
             .rect = {0, 0, 11000, kFormHeight},
             .faultFocus = "txtlunghezza"},

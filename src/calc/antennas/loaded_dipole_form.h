@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmtrappolata : public Form {
 public:
+    static constexpr const char* kName = "frmtrappolata";
     explicit Frmtrappolata(Workbench& wb);
     void Form_Load() override;
 

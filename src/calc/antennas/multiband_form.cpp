@@ -24,18 +24,29 @@ std::vector<ControlSpec> multibandControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {120, 90, 8235, 690},
-                 .text = "IL PROCEDIMENTO PUO' ESSERE APPLICATO TANTO AD UN RADIATORE VERTICALE CHE AD UN DIPOLO DI CUI,  "
-                         "PER PRATICITA',   VIENE RAPPRESENTATO SOLO UN BRACCIO;  L' ALTRO SI INTENDE IDENTICO",
+                 .text =
+                     "IL PROCEDIMENTO PUO' ESSERE APPLICATO TANTO AD UN RADIATORE VERTICALE CHE AD UN DIPOLO "
+                     "DI CUI,  "
+                     "PER PRATICITA',   VIENE RAPPRESENTATO SOLO UN BRACCIO;  L' ALTRO SI INTENDE IDENTICO",
                  .font = {.bold = true}});
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {120, 840, 3300, 1080},
                  .text = "Dati conosciuti",
                  .tooltip = "effettuare una scelta"});
-    c.push_back({.kind = K::Option, .name = "Option1(0)", .rect = {300, 1200, 2500, 300}, .text = "E' NOTA LA CAPACITA'", .group = "Frame1"});
-    c.push_back({.kind = K::Option, .name = "Option1(1)", .rect = {300, 1560, 2500, 300}, .text = "E' NOTA L' INDUTTANZA", .group = "Frame1"});
+    c.push_back({.kind = K::Option,
+                 .name = "Option1(0)",
+                 .rect = {300, 1200, 2500, 300},
+                 .text = "E' NOTA LA CAPACITA'",
+                 .group = "Frame1"});
+    c.push_back({.kind = K::Option,
+                 .name = "Option1(1)",
+                 .rect = {300, 1560, 2500, 300},
+                 .text = "E' NOTA L' INDUTTANZA",
+                 .group = "Frame1"});
 
-    const auto input = [&c](const std::string& label, const std::string& caption, const std::string& box, int top) {
+    const auto input = [&c](const std::string& label, const std::string& caption, const std::string& box,
+                            int top) {
         c.push_back({.kind = K::Label, .name = label, .rect = {3660, top + 45, 3000, 300}, .text = caption});
         c.push_back({.kind = K::TextBox, .name = box, .rect = {6720, top, 1200, 360}});
     };
@@ -43,13 +54,15 @@ std::vector<ControlSpec> multibandControls() {
     input("Label3", "FREQUENZA PIU' BASSA in MHz", "txtF2", 1380);
     input("lbldato", "", "txtdato", 1860);
 
-    c.push_back({.kind = K::Label,
-                 .name = "Label6",
-                 .rect = {120, 2340, 8235, 600},
-                 .text = "oltre alle due frequenze per cui si intende costruire l'antenna, occorre siano note o "
-                         "l'induttanza della bobina o la capacità del condensatore da porre in parallelo (normalmente 10 "
-                         "o 20 pF)",
-                 .fore = colors::darkBlue});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label6",
+         .rect = {120, 2340, 8235, 600},
+         .text =
+             "oltre alle due frequenze per cui si intende costruire l'antenna, occorre siano note o "
+             "l'induttanza della bobina o la capacità del condensatore da porre in parallelo (normalmente 10 "
+             "o 20 pF)",
+         .fore = colors::darkBlue});
 
     c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {120, 3060, 1500, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdavviso", .rect = {1740, 3060, 1500, 420}, .text = "AVVISO"});
@@ -80,8 +93,13 @@ std::vector<ControlSpec> multibandControls() {
     constexpr int trapTop = 4500;
     constexpr int top = 3660;
     c.push_back(lineControl("Line1", x, feed, x, trapBottom));
-    c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 150, trapTop, 300, 600}, .picture = coilPicture()});
-    c.push_back({.kind = K::Label, .name = "Label7", .rect = {x - 420, 4650, 260, 280}, .text = "L", .tooltip = "trappola di blocco"});
+    c.push_back(
+        {.kind = K::Image, .name = "Image1", .rect = {x - 150, trapTop, 300, 600}, .picture = coilPicture()});
+    c.push_back({.kind = K::Label,
+                 .name = "Label7",
+                 .rect = {x - 420, 4650, 260, 280},
+                 .text = "L",
+                 .tooltip = "trappola di blocco"});
     c.push_back(lineControl("Line2", x, trapTop, x, top));
     // the capacitor across the coil
     c.push_back(lineControl("Line3", x, trapTop, x + 480, trapTop));
@@ -103,7 +121,11 @@ std::vector<ControlSpec> multibandControls() {
                  .round = true,
                  .back = colors::black});
     c.push_back(lineControl("Line9", x, feed + 60, x, 6420, colors::grey));
-    c.push_back({.kind = K::Label, .name = "Label9", .rect = {x - 720, 6150, 600, 260}, .text = "coax", .align = Align::Right});
+    c.push_back({.kind = K::Label,
+                 .name = "Label9",
+                 .rect = {x - 720, 6150, 600, 260},
+                 .text = "coax",
+                 .align = Align::Right});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {x + 180, 5580, 1400, 660},
@@ -132,7 +154,7 @@ std::vector<ControlSpec> multibandControls() {
 
 Frmantmultigamma::Frmantmultigamma(Workbench& wb)
     : Form(wb,
-           {.name = "frmantmultigamma",
+           {.name = kName,
             .caption = "ANTENNA MULTIGAMMA TRAPPOLATA",
             .rect = {0, 0, kWidth, kHeight},
             .faultFocus = "txtF1"},

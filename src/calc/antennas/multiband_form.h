@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmantmultigamma : public Form {
 public:
+    static constexpr const char* kName = "frmantmultigamma";
     explicit Frmantmultigamma(Workbench& wb);
     void Form_Load() override;
 

@@ -23,7 +23,8 @@ std::vector<ControlSpec> verticalControls() {
                  .rect = {240, 150, 5400, 300},
                  .text = "CALCOLO INDUTTANZA DELLA BOBINA IN ARIA",
                  .font = {.bold = true}});
-    const auto input = [&c](const std::string& label, const std::string& caption, const std::string& box, int top) {
+    const auto input = [&c](const std::string& label, const std::string& caption, const std::string& box,
+                            int top) {
         c.push_back({.kind = K::Label, .name = label, .rect = {240, top + 45, 3300, 300}, .text = caption});
         c.push_back({.kind = K::TextBox, .name = box, .rect = {3600, top, 1200, 360}, .tooltip = kInputTip});
     };
@@ -32,7 +33,10 @@ std::vector<ControlSpec> verticalControls() {
     input("Label3", "DIAMETRO DEL RADIATORE in mm", "txtdiametro", 1560);
     input("Label4", "FREQUENZA  in MHz", "txtfrequenza", 2040);
     c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {240, 2640, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdchiamabobine", .rect = {1860, 2640, 2100, 420}, .text = "Costruzione bobine"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdchiamabobine",
+                 .rect = {1860, 2640, 2100, 420},
+                 .text = "Costruzione bobine"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {4080, 2640, 1200, 420}, .text = "E S C I"});
     const char* results[] = {"lblinduttanza", "lblgradi", "lblRR"};
     for (int i = 0; i < 3; ++i)
@@ -48,15 +52,25 @@ std::vector<ControlSpec> verticalControls() {
     constexpr int coilTop = 3300;
     constexpr int top = 600;
     c.push_back(lineControl("Line1", x, ground, x, coilTop + 600));
-    c.push_back({.kind = K::Image, .name = "Image1", .rect = {x - 150, coilTop, 300, 600}, .picture = coilPicture()});
+    c.push_back(
+        {.kind = K::Image, .name = "Image1", .rect = {x - 150, coilTop, 300, 600}, .picture = coilPicture()});
     c.push_back(lineControl("Line2", x, coilTop, x, top));
     c.push_back(lineControl("Line3", 6000, ground, 8700, ground));  // the ground
-    for (int i = 0; i < 6; ++i) c.push_back(lineControl("Line" + std::to_string(4 + i), 6120 + i * 450, ground, 6000 + i * 450, ground + 180));
-    c.push_back({.kind = K::Label, .name = "lblind", .rect = {x + 240, coilTop + 150, 1100, 300}, .fore = colors::darkBlue});
+    for (int i = 0; i < 6; ++i)
+        c.push_back(lineControl("Line" + std::to_string(4 + i), 6120 + i * 450, ground, 6000 + i * 450,
+                                ground + 180));
+    c.push_back({.kind = K::Label,
+                 .name = "lblind",
+                 .rect = {x + 240, coilTop + 150, 1100, 300},
+                 .fore = colors::darkBlue});
     // coil height above the base
     c.push_back(lineControl("Line10", 7000, coilTop + 300, 7000, ground, colors::blue));
     c.push_back(lineControl("Line11", 6900, coilTop + 300, 7100, coilTop + 300, colors::blue));
-    c.push_back({.kind = K::Label, .name = "lbldist", .rect = {5640, 4200, 1320, 280}, .text = "dist.", .align = Align::Right});
+    c.push_back({.kind = K::Label,
+                 .name = "lbldist",
+                 .rect = {5640, 4200, 1320, 280},
+                 .text = "dist.",
+                 .align = Align::Right});
     // total length
     c.push_back(lineControl("Line12", 8300, top, 8300, ground, colors::blue));
     c.push_back(lineControl("Line13", 8200, top, 8400, top, colors::blue));
@@ -68,7 +82,7 @@ std::vector<ControlSpec> verticalControls() {
 
 Frmvertaccorciata::Frmvertaccorciata(Workbench& wb)
     : Form(wb,
-           {.name = "frmvertaccorciata",
+           {.name = kName,
             .caption = "ANTENNA VERTICALE ACCORCIATA",
             .rect = {0, 0, 9900, 5800},
             .faultFocus = "txtlunghezza"},

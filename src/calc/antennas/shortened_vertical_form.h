@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmvertaccorciata : public Form {
 public:
+    static constexpr const char* kName = "frmvertaccorciata";
     explicit Frmvertaccorciata(Workbench& wb);
 
 private:

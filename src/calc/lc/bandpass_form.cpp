@@ -1,6 +1,6 @@
 #include "calc/lc/bandpass_form.h"
 
-#include "calc/lc/cell_drawing.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -9,7 +9,7 @@ namespace {
 
 // Signal in, high-pass cell, low-pass cell, signal out.
 Picture chainSketch() {
-    sketch::Drawing d;
+    schematic::Drawing d;
     d.wire({100, 400}, {800, 400});
     d.rect({800, 100}, {2900, 700}, true, 0xFFFFE0).text({1100, 280}, "PASSA ALTO");
     d.wire({2900, 400}, {3700, 400});
@@ -25,15 +25,25 @@ std::vector<ControlSpec> bandpassControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 180, 6960, 1500},
-         .text = "Il filtro passa banda è costituito da un filtro passa alto collegato ad un filtro passa basso e, "
-                 "pertanto, si rimanda ai rispettivi procedimenti di calcolo. NOTA: la frequenza di taglio del "
-                 "filtro passa alto corrisponderà alla  più bassa frequenza che si intende non attenuare, mentre la "
-                 "frequenza di taglio del filtro passa basso corrisponderà alla più alta frequenza che si intende "
-                 "non attenuare.",
+         .text =
+             "Il filtro passa banda è costituito da un filtro passa alto collegato ad un filtro passa basso "
+             "e, "
+             "pertanto, si rimanda ai rispettivi procedimenti di calcolo. NOTA: la frequenza di taglio del "
+             "filtro passa alto corrisponderà alla  più bassa frequenza che si intende non attenuare, mentre "
+             "la "
+             "frequenza di taglio del filtro passa basso corrisponderà alla più alta frequenza che si "
+             "intende "
+             "non attenuare.",
          .font = {.points = 9}},
         {.kind = K::Image, .name = "Image1", .rect = {420, 1800, 6600, 800}, .picture = chainSketch()},
-        {.kind = K::Button, .name = "Command1", .rect = {240, 2760, 2200, 450}, .text = "vai ai filtri passa basso"},
-        {.kind = K::Button, .name = "Command2", .rect = {2620, 2760, 2200, 450}, .text = "vai ai filtri passa alto"},
+        {.kind = K::Button,
+         .name = "Command1",
+         .rect = {240, 2760, 2200, 450},
+         .text = "vai ai filtri passa basso"},
+        {.kind = K::Button,
+         .name = "Command2",
+         .rect = {2620, 2760, 2200, 450},
+         .text = "vai ai filtri passa alto"},
         {.kind = K::Button, .name = "Command3", .rect = {5000, 2760, 2200, 450}, .text = "CHIUDI"},
     };
 }
@@ -41,7 +51,7 @@ std::vector<ControlSpec> bandpassControls() {
 }  // namespace
 
 Frmpassabanda::Frmpassabanda(Workbench& wb)
-    : Form(wb, {.name = "frmpassabanda", .caption = "FILTRI PASSA BANDA", .rect = {0, 0, 7560, 3750}},
+    : Form(wb, {.name = kName, .caption = "FILTRI PASSA BANDA", .rect = {0, 0, 7560, 3750}},
            bandpassControls()) {
     onClick("Command1", &Frmpassabanda::Command1_Click);
     onClick("Command2", &Frmpassabanda::Command2_Click);

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "calc/lc/cell_drawing.h"
 #include "calc/lc/coil.h"
 #include "common/fault.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -16,7 +16,7 @@ constexpr const char* kTurnsMask = "#,##0.#";
 
 // A coil wound on its former, with the diameter and the length marked.
 Picture coilSketch() {
-    sketch::Drawing d;
+    schematic::Drawing d;
     const int left = 700, right = 2300, top = 250, bottom = 750;
     d.rect({left - 100, top + 40}, {right + 100, bottom - 40}, true, 0xE8DCC0);  // the former
     for (int x = left; x <= right; x += 200) {
@@ -55,7 +55,10 @@ std::vector<ControlSpec> coilControls() {
          .rect = {120, 1900, 3000, 300},
          .text = "diametro interno in millimetri",
          .tooltip = "calcolato al centro spira"},
-        {.kind = K::TextBox, .name = "txtdiametro", .rect = {3200, 1850, 1400, 360}, .tooltip = "diametro del supporto"},
+        {.kind = K::TextBox,
+         .name = "txtdiametro",
+         .rect = {3200, 1850, 1400, 360},
+         .tooltip = "diametro del supporto"},
         {.kind = K::Label,
          .name = "lbllunghezza",
          .rect = {120, 2320, 3000, 300},
@@ -64,16 +67,26 @@ std::vector<ControlSpec> coilControls() {
          .name = "txtlunghezza",
          .rect = {3200, 2270, 1400, 360},
          .tooltip = "digitare un dato compatibile con la sezione del filo"},
-        {.kind = K::Label, .name = "lbloutput", .rect = {120, 2820, 4900, 330}, .visible = false, .border = true},
-        {.kind = K::Label, .name = "lbllunghezzafilo", .rect = {120, 3240, 4900, 330}, .visible = false, .border = true},
+        {.kind = K::Label,
+         .name = "lbloutput",
+         .rect = {120, 2820, 4900, 330},
+         .visible = false,
+         .border = true},
+        {.kind = K::Label,
+         .name = "lbllunghezzafilo",
+         .rect = {120, 3240, 4900, 330},
+         .visible = false,
+         .border = true},
         {.kind = K::Button, .name = "cmdcalcola", .rect = {5300, 2780, 1700, 400}, .text = "CALCOLA"},
         {.kind = K::Button, .name = "cmdesci", .rect = {5300, 3220, 1700, 400}, .text = "ESCI"},
         {.kind = K::Label,
          .name = "Label1",
          .rect = {120, 3760, 6900, 820},
-         .text = "Le bobine si intendono monostrato senza schermo e senza nucleo. Il massimo Q si ottiene con un "
-                 "rapporto L/D circa = 2. I valori ottenuti sono teorici e si discosteranno sempre di più da quelli "
-                 "reali con l'aumentare della frequenza, in particolare oltre i 30/40 MHz."},
+         .text =
+             "Le bobine si intendono monostrato senza schermo e senza nucleo. Il massimo Q si ottiene con un "
+             "rapporto L/D circa = 2. I valori ottenuti sono teorici e si discosteranno sempre di più da "
+             "quelli "
+             "reali con l'aumentare della frequenza, in particolare oltre i 30/40 MHz."},
         {.kind = K::Label,
          .name = "Label2",
          .rect = {120, 4640, 6900, 440},
@@ -90,7 +103,7 @@ std::vector<ControlSpec> coilControls() {
 
 Frmbobine::Frmbobine(Workbench& wb)
     : Form(wb,
-           {.name = "frmbobine",
+           {.name = kName,
             .caption = "CALCOLO BOBINE MONOSTRATO IN ARIA PER STADI NON DI POTENZA",
             .rect = {0, 0, 7800, 6100},
             .faultFocus = "txtinput"},

@@ -9,6 +9,7 @@ namespace ondalab {
 
 class Frmbobine : public Form {
 public:
+    static constexpr const char* kName = "frmbobine";
     explicit Frmbobine(Workbench& wb);
 
 private:

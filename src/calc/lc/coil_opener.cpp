@@ -1,5 +1,6 @@
 #include "calc/lc/coil_opener.h"
 
+#include "calc/lc/coil_form.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -7,8 +8,8 @@ namespace ondalab {
 void openCoilForm(Form& caller, CoilCall call) {
     // Callers differ in whether they place before or after showing; the end
     // state is the same, so one order serves them all.
-    Form& coil = caller.workbench().show("frmbobine", false);
-    coil.move(kCoilFormLeft, call.coilTop);
+    Form* coil = caller.workbench().show(Frmbobine::kName, false);  // inside a handler: never null
+    coil->move(kCoilFormLeft, call.coilTop);
     if (call.callerMovesAside) caller.move(180, 180);
 }
 

@@ -1,8 +1,8 @@
 #include "calc/lc/filters_form.h"
 
-#include "calc/lc/cell_drawing.h"
 #include "calc/lc/coil_opener.h"
 #include "common/fault.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -13,26 +13,28 @@ using filters::Cell;
 using filters::Pass;
 
 const FilterTexts kLowPass = {
-    .name = "frmpassabasso",
+    .name = Frmpassabasso::kName,
     .caption = "FILTRI PASSA BASSO",
     .piTitle = "filtro a PI- GRECO",
     .tTitle = "filtro a T",
     .frequency = "FREQUENZA DI TAGLIO IN MHz :",
     .impedance = "IMPEDENZA (di solito = 50 ohm)",
-    .note = "L'attenuazione teorica è di 24 dB x ottava.Qualora l'attenuazione di una singola cella non fosse "
-            "sufficiente, occorrerà collegare in serie due o più celle.",
+    .note =
+        "L'attenuazione teorica è di 24 dB x ottava.Qualora l'attenuazione di una singola cella non fosse "
+        "sufficiente, occorrerà collegare in serie due o più celle.",
     .titleAt = {1200, 720},
 };
 
 const FilterTexts kHighPass = {
-    .name = "frmpassaalto",
+    .name = Frmpassaalto::kName,
     .caption = "FILTRI PASSA ALTO",
     .piTitle = "FILTRO a P-GRECO",
     .tTitle = "FILTRO a T",
     .frequency = "FREQUENZA DI TAGLIO IN MHz",
     .impedance = "IMPEDENZA (di solito = 50 Ohm)",
-    .note = "L'attenuazione teorica è di 24 db x ottava. Qualora l'attenuazione di una singola cella non fosse "
-            "sufficiente, occorrerà collegare in serie due o più celle.",
+    .note =
+        "L'attenuazione teorica è di 24 db x ottava. Qualora l'attenuazione di una singola cella non fosse "
+        "sufficiente, occorrerà collegare in serie due o più celle.",
     .titleAt = {940, 640},
 };
 
@@ -47,7 +49,7 @@ constexpr const char* kCapacitanceMask = "#,##0.#";
 // rail carries the series parts, the shunt parts go down to the ground rail.
 Picture cellSketch(Pass pass, Cell cell) {
     constexpr int top = 700, bottom = 1750, left = 200, right = 3500;
-    sketch::Drawing d;
+    schematic::Drawing d;
     const auto series = [&](int x1, int x2) {
         if (pass == Pass::Low)
             d.coil({x1, top}, {x2, top});
@@ -138,7 +140,10 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
          .text = t.note,
          .fore = colors::darkBlue},
         {.kind = K::Button, .name = "cmdcalcola", .rect = {600, 4200, 2200, 450}, .text = "CALCOLA"},
-        {.kind = K::Button, .name = "cmdbobine", .rect = {3150, 4200, 3000, 450}, .text = "DATI COSTRUZIONE BOBINE"},
+        {.kind = K::Button,
+         .name = "cmdbobine",
+         .rect = {3150, 4200, 3000, 450},
+         .text = "DATI COSTRUZIONE BOBINE"},
         {.kind = K::Button, .name = "cmdesci", .rect = {6500, 4200, 2200, 450}, .text = "E S C I"},
     };
 }
@@ -147,7 +152,10 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
 
 FilterForm::FilterForm(Workbench& wb, Pass pass, const FilterTexts& texts)
     : Form(wb,
-           {.name = texts.name, .caption = texts.caption, .rect = {0, 0, 9480, 5200}, .faultFocus = "txtfrequenza"},
+           {.name = texts.name,
+            .caption = texts.caption,
+            .rect = {0, 0, 9480, 5200},
+            .faultFocus = "txtfrequenza"},
            filterControls(pass, texts)),
       pass_(pass),
       titleAt_(texts.titleAt) {
@@ -195,7 +203,8 @@ void FilterForm::showDataEntry() {
     (*this)["lblimpedenza"].move(4180, 1700);
     (*this)["txtfrequenza"].move(6800, 850);
     (*this)["txtimpedenza"].move(6800, 1550);
-    for (const char* name : {"lblfrequenza", "lblimpedenza", "txtfrequenza", "txtimpedenza", "cmdcalcola", "cmdbobine"})
+    for (const char* name :
+         {"lblfrequenza", "lblimpedenza", "txtfrequenza", "txtimpedenza", "cmdcalcola", "cmdbobine"})
         (*this)[name].setVisible(true);
 }
 
@@ -220,7 +229,9 @@ void FilterForm::cmdcalcola_Click() {
     (*this)["lblnota"].setVisible(true);
 }
 
-void FilterForm::cmdbobine_Click() { openCoilForm(*this, {.coilTop = kCoilFormTop, .callerMovesAside = true}); }
+void FilterForm::cmdbobine_Click() {
+    openCoilForm(*this, {.coilTop = kCoilFormTop, .callerMovesAside = true});
+}
 
 Frmpassabasso::Frmpassabasso(Workbench& wb) : FilterForm(wb, Pass::Low, kLowPass) {}
 

@@ -39,11 +39,13 @@ private:
 
 class Frmpassabasso : public FilterForm {
 public:
+    static constexpr const char* kName = "frmpassabasso";
     explicit Frmpassabasso(Workbench& wb);
 };
 
 class Frmpassaalto : public FilterForm {
 public:
+    static constexpr const char* kName = "frmpassaalto";
     explicit Frmpassaalto(Workbench& wb);
 };
 

@@ -10,7 +10,7 @@ namespace ondalab {
 namespace {
 
 struct Mode {
-    const char* formula;                // lblfantasma
+    const char* formula;               // lblfantasma
     std::array<const char*, 3> names;  // lblinput(0) to lblinput(2)
 };
 
@@ -24,7 +24,8 @@ constexpr const char* kResultMask = "#,##0.###";
 std::vector<ControlSpec> reattanzaControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {240, 120, 5280, 780}, .text = "Tipo di Reattanza"});
+    c.push_back(
+        {.kind = K::Frame, .name = "Frame1", .rect = {240, 120, 5280, 780}, .text = "Tipo di Reattanza"});
     c.push_back({.kind = K::Option,
                  .name = "Option1(0)",
                  .rect = {420, 420, 2400, 330},
@@ -41,7 +42,10 @@ std::vector<ControlSpec> reattanzaControls() {
                  .font = {.points = 9, .bold = true},
                  .align = Align::Center});
     const auto unit = [](std::string name, int top) {
-        return ControlSpec{.kind = K::Label, .name = std::move(name), .rect = {840, top + 45, 1500, 300}, .align = Align::Right};
+        return ControlSpec{.kind = K::Label,
+                           .name = std::move(name),
+                           .rect = {840, top + 45, 1500, 300},
+                           .align = Align::Right};
     };
     const auto box = [](std::string name, int top) {
         return ControlSpec{.kind = K::TextBox, .name = std::move(name), .rect = {2520, top, 1800, 360}};
@@ -66,7 +70,7 @@ std::vector<ControlSpec> reattanzaControls() {
 
 Frmreattanza::Frmreattanza(Workbench& wb)
     : Form(wb,
-           {.name = "frmreattanza", .caption = "Reattanza ", .rect = {0, 0, 5880, 4770}, .faultFocus = "txtinput(0)"},
+           {.name = kName, .caption = "Reattanza ", .rect = {0, 0, 5880, 4770}, .faultFocus = "txtinput(0)"},
            reattanzaControls()) {
     onClick("Option1", &Frmreattanza::Option1_Click);
     onClick("cmdcalcola", &Frmreattanza::cmdcalcola_Click);

@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmreattanza : public Form {
 public:
+    static constexpr const char* kName = "frmreattanza";
     explicit Frmreattanza(Workbench& wb);
 
 private:

@@ -1,9 +1,9 @@
 #include "calc/lc/resonance_form.h"
 
-#include "calc/lc/cell_drawing.h"
 #include "calc/lc/coil_opener.h"
 #include "calc/lc/resonance.h"
 #include "common/fault.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -14,7 +14,7 @@ constexpr const char* kResultMask = "#,##0.###";
 
 // The tuned circuit: a coil and a capacitor in parallel.
 Picture tankSketch() {
-    sketch::Drawing d;
+    schematic::Drawing d;
     d.wire({300, 200}, {1500, 200}).wire({300, 1300}, {1500, 200 + 1100});
     d.node({300, 200}).node({1500, 200}).node({300, 1300}).node({1500, 1300});
     d.coil({300, 300}, {300, 1200}).wire({300, 200}, {300, 300}).wire({300, 1200}, {300, 1300});
@@ -25,9 +25,15 @@ Picture tankSketch() {
 std::vector<ControlSpec> resonanceControls() {
     using K = ControlKind;
     return {
-        {.kind = K::Label, .name = "lblinduttanza", .rect = {240, 300, 2400, 300}, .text = "Induttanza in microHenry"},
+        {.kind = K::Label,
+         .name = "lblinduttanza",
+         .rect = {240, 300, 2400, 300},
+         .text = "Induttanza in microHenry"},
         {.kind = K::TextBox, .name = "txtinduttanza", .rect = {2700, 250, 1500, 360}},
-        {.kind = K::Label, .name = "lblcapacità", .rect = {240, 800, 2400, 300}, .text = "capacità in picoFarad"},
+        {.kind = K::Label,
+         .name = "lblcapacità",
+         .rect = {240, 800, 2400, 300},
+         .text = "capacità in picoFarad"},
         {.kind = K::TextBox, .name = "txtcapacità", .rect = {2700, 750, 1500, 360}},
         {.kind = K::Button, .name = "cmdcalcola", .rect = {4500, 200, 3000, 420}, .text = "CALCOLA"},
         {.kind = K::Button, .name = "cdmesci", .rect = {4500, 700, 3000, 420}, .text = "ESCI"},
@@ -53,7 +59,8 @@ std::vector<ControlSpec> resonanceControls() {
 }  // namespace
 
 Frmrisonanza::Frmrisonanza(Workbench& wb)
-    : Form(wb, {.name = "frmrisonanza", .caption = "RISONANZA", .rect = {0, 0, 7920, 3900}, .faultFocus = "txtinduttanza"},
+    : Form(wb,
+           {.name = kName, .caption = "RISONANZA", .rect = {0, 0, 7920, 3900}, .faultFocus = "txtinduttanza"},
            resonanceControls()) {
     onClick("cmdcalcola", &Frmrisonanza::cmdcalcola_Click);
     onClick("cmdchiamabobine", &Frmrisonanza::cmdchiamabobine_Click);
@@ -80,6 +87,8 @@ void Frmrisonanza::cmdcalcola_Click() {
     (*this)["lblfantasma"].setVisible(false);
 }
 
-void Frmrisonanza::cmdchiamabobine_Click() { openCoilForm(*this, {.coilTop = kCoilFormTop, .callerMovesAside = true}); }
+void Frmrisonanza::cmdchiamabobine_Click() {
+    openCoilForm(*this, {.coilTop = kCoilFormTop, .callerMovesAside = true});
+}
 
 }  // namespace ondalab

@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmrisonanza : public Form {
 public:
+    static constexpr const char* kName = "frmrisonanza";
     explicit Frmrisonanza(Workbench& wb);
     void Form_Load() override;
 

@@ -17,17 +17,24 @@ std::vector<ControlSpec> imprisonanzaControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {120, 120, 8160, 720},
-                 .text = "NOTA LA CAPACITA',  L' INDUTTANZA E LA RESISTENZA,  SI DETERMINA IL VALORE "
-                         "DELL'IMPEDENZA IN UN CIRCUITO  R-L-C  IN RISONANZA, SUPPONENDO CHE I COMPONENTI SIANO "
-                         "PRIVI DI PERDITE",
+                 .text =
+                     "NOTA LA CAPACITA',  L' INDUTTANZA E LA RESISTENZA,  SI DETERMINA IL VALORE "
+                     "DELL'IMPEDENZA IN UN CIRCUITO  R-L-C  IN RISONANZA, SUPPONENDO CHE I COMPONENTI SIANO "
+                     "PRIVI DI PERDITE",
                  .font = {.bold = true},
                  .align = Align::Center});
     // capacitance and resistance on the left, inductance beside the
     // capacitance; focus order C, L, R
-    const auto input = [&c](std::string label, const char* caption, std::string box, const char* text, int left,
-                            int top) {
-        c.push_back({.kind = K::Label, .name = std::move(label), .rect = {left, top + 45, 2640, 300}, .text = caption});
-        c.push_back({.kind = K::TextBox, .name = std::move(box), .rect = {left + 2700, top, 1260, 360}, .text = text});
+    const auto input = [&c](std::string label, const char* caption, std::string box, const char* text,
+                            int left, int top) {
+        c.push_back({.kind = K::Label,
+                     .name = std::move(label),
+                     .rect = {left, top + 45, 2640, 300},
+                     .text = caption});
+        c.push_back({.kind = K::TextBox,
+                     .name = std::move(box),
+                     .rect = {left + 2700, top, 1260, 360},
+                     .text = text});
     };
     input("lblC", "CAPACITA'  IN picoFARAD", "txtC", "", 120, 1000);
     input("lblL", "INDUTTANZA IN microHENRY", "txtL", "", 4320, 1000);
@@ -60,7 +67,7 @@ std::vector<ControlSpec> imprisonanzaControls() {
 
 Frmimprisonanza::Frmimprisonanza(Workbench& wb)
     : Form(wb,
-           {.name = "frmimprisonanza",
+           {.name = kName,
             .caption = "CALCOLO DELL'IMPEDENZA IN UN CIRCUITO IN RISONANZA",
             .rect = {0, 0, 8520, 5700},
             .style = FrameStyle::Sizable,

@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmimprisonanza : public Form {
 public:
+    static constexpr const char* kName = "frmimprisonanza";
     explicit Frmimprisonanza(Workbench& wb);
 
 private:

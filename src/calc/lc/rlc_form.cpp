@@ -18,9 +18,12 @@ constexpr int kHeight = 6840;
 
 const char* phaseText(rlc::Phase p) {
     switch (p) {
-        case rlc::Phase::Leads: return "TENSIONE IN ANTICIPO SULLA CORRENTE";
-        case rlc::Phase::Resonance: return "CONDIZIONE DI RISONANZA";
-        case rlc::Phase::Lags: return "TENSIONE IN RITARDO SULLA CORRENTE";
+        case rlc::Phase::Leads:
+            return "TENSIONE IN ANTICIPO SULLA CORRENTE";
+        case rlc::Phase::Resonance:
+            return "CONDIZIONE DI RISONANZA";
+        case rlc::Phase::Lags:
+            return "TENSIONE IN RITARDO SULLA CORRENTE";
     }
     return "";
 }
@@ -36,17 +39,24 @@ std::vector<ControlSpec> rlcControls() {
                  .font = {.bold = true},
                  .align = Align::Center});
     // R and L on the left, C and F on the right; focus order R, C, L, F
-    const auto input = [&c](std::string label, const char* caption, std::string box, const char* tip, int left,
-                            int top) {
-        c.push_back({.kind = K::Label, .name = std::move(label), .rect = {left, top + 45, 2300, 300}, .text = caption});
-        c.push_back({.kind = K::TextBox, .name = std::move(box), .rect = {left + 2340, top, 1500, 360}, .tooltip = tip});
+    const auto input = [&c](std::string label, const char* caption, std::string box, const char* tip,
+                            int left, int top) {
+        c.push_back({.kind = K::Label,
+                     .name = std::move(label),
+                     .rect = {left, top + 45, 2300, 300},
+                     .text = caption});
+        c.push_back({.kind = K::TextBox,
+                     .name = std::move(box),
+                     .rect = {left + 2340, top, 1500, 360},
+                     .tooltip = tip});
     };
     input("lblresistenza", "RESISTENZA in Ohm :", "txtR", "", 120, 1000);
     input("lblcapacità", "CAPACITA' in pF :", "txtC", "campo obbligato", 4320, 1000);
     input("lblinduttanza", "INDUTTANZA in microH :", "txtL", "", 120, 1480);
     input("lblfrequenza", "FREQUENZA in MHz :", "txtF", "campo obbligato", 4320, 1480);
-    const char* results[] = {"lblreattanzaInduttiva", "lblreattanzaCapacitiva", "lblreattanzatotale", "lblanticipo",
-                             "lblImpedenzaserie",     "lblimpedenzaparallelo",  "lblsfasamento"};
+    const char* results[] = {"lblreattanzaInduttiva", "lblreattanzaCapacitiva", "lblreattanzatotale",
+                             "lblanticipo",           "lblImpedenzaserie",      "lblimpedenzaparallelo",
+                             "lblsfasamento"};
     int top = 2100;
     for (const char* r : results) {
         c.push_back({.kind = K::Label, .name = r, .rect = {120, top, 5100, 360}, .border = true});
@@ -82,7 +92,7 @@ std::vector<ControlSpec> rlcControls() {
 
 FrmCircuitiRLC::FrmCircuitiRLC(Workbench& wb)
     : Form(wb,
-           {.name = "frmCircuitiRLC",
+           {.name = kName,
             .caption = "CALCOLO IMPEDENZA DI CIRCUITI CON R L C",
             .rect = {0, 0, kWidth, kHeight},
             .faultFocus = "txtR"},

@@ -10,6 +10,7 @@ namespace ondalab {
 
 class FrmCircuitiRLC : public Form {
 public:
+    static constexpr const char* kName = "frmCircuitiRLC";
     explicit FrmCircuitiRLC(Workbench& wb);
     void Form_Load() override;
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "calc/lc/cell_drawing.h"
 #include "calc/lc/coil_opener.h"
 #include "calc/lc/tuning.h"
 #include "common/fault.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -36,7 +36,7 @@ constexpr std::array<const char*, 3> kOptions = {"INDUTTANZA e CAPACITA'", "FREQ
 
 // A coil and a capacitor in parallel.
 Picture tankSketch() {
-    sketch::Drawing d;
+    schematic::Drawing d;
     d.wire({200, 150}, {1500, 150}).wire({200, 1150}, {1500, 1150});
     d.node({500, 150}).node({1200, 150}).node({500, 1150}).node({1200, 1150});
     d.wire({500, 150}, {500, 250}).coil({500, 250}, {500, 1050}).wire({500, 1050}, {500, 1150});
@@ -81,8 +81,10 @@ std::vector<ControlSpec> tuningControls() {
     c.push_back(caption(2, 1700));
     c.push_back({.kind = K::Label, .name = "lblinput(3)", .rect = {4650, 1700, 1500, 360}, .border = true});
     c.push_back(unit(2, 1700));
-    c.push_back({.kind = K::Image, .name = "Image1", .rect = {720, 2250, 1700, 1300}, .picture = tankSketch()});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {3050, 2350, 1950, 420}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Image, .name = "Image1", .rect = {720, 2250, 1700, 1300}, .picture = tankSketch()});
+    c.push_back(
+        {.kind = K::Button, .name = "cmdcalcola", .rect = {3050, 2350, 1950, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5150, 2350, 1950, 420}, .text = "ESCI"});
     c.push_back({.kind = K::Button,
                  .name = "cmdchiamabobine",
@@ -95,7 +97,7 @@ std::vector<ControlSpec> tuningControls() {
 
 Frmvalinduttanza::Frmvalinduttanza(Workbench& wb)
     : Form(wb,
-           {.name = "frmvalinduttanza",
+           {.name = kName,
             .caption = "Calcolo dei parametri di un circuito con  L C in parallelo",
             .rect = {0, 0, 7440, 4080},
             .faultFocus = "txtinput1"},
@@ -122,9 +124,12 @@ void Frmvalinduttanza::cmdcalcola_Click() {
     const std::string& first = (*this)["lblinput(0)"].text();
     const std::string& second = (*this)["lblinput(1)"].text();
     Control& result = (*this)["lblinput(3)"];
-    if (first == kInductance && second == kCapacitance) result.setText(masked(tuning::frequencyMHz(a, b), kResultMask));
-    if (first == kFrequency && second == kInductance) result.setText(masked(tuning::tuningPart(a, b), kResultMask));
-    if (first == kFrequency && second == kCapacitance) result.setText(masked(tuning::tuningPart(a, b), kResultMask));
+    if (first == kInductance && second == kCapacitance)
+        result.setText(masked(tuning::frequencyMHz(a, b), kResultMask));
+    if (first == kFrequency && second == kInductance)
+        result.setText(masked(tuning::tuningPart(a, b), kResultMask));
+    if (first == kFrequency && second == kCapacitance)
+        result.setText(masked(tuning::tuningPart(a, b), kResultMask));
 }
 
 void Frmvalinduttanza::cmdchiamabobine_Click() {

@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmvalinduttanza : public Form {
 public:
+    static constexpr const char* kName = "frmvalinduttanza";
     explicit Frmvalinduttanza(Workbench& wb);
 
 private:

@@ -15,10 +15,12 @@ std::vector<ControlSpec> bobineUhfControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {240, 120, 5760, 720},
-                 .text = "Nel campo delle UHF possono essere realizzati induttori costituiti da un conduttore "
-                         "parallelo al piano di terra cui sono collegati ad un estremo",
+                 .text =
+                     "Nel campo delle UHF possono essere realizzati induttori costituiti da un conduttore "
+                     "parallelo al piano di terra cui sono collegati ad un estremo",
                  .font = {.points = 9}});
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {240, 960, 5760, 1860}, .text = "Inserimento dati"});
+    c.push_back(
+        {.kind = K::Frame, .name = "Frame1", .rect = {240, 960, 5760, 1860}, .text = "Inserimento dati"});
     const char* captions[] = {"Diametro del conduttore in mm.", "Lunghezza del conduttore in mm.",
                               "Distanza dal piano di terra in mm."};
     const char* boxes[] = {"txtdiametro", "txtlunghezza", "txtdistanza"};
@@ -35,7 +37,8 @@ std::vector<ControlSpec> bobineUhfControls() {
                  .rect = {240, 3000, 5760, 360},
                  .font = {.points = 9, .bold = true},
                  .border = true});
-    c.push_back({.kind = K::Button, .name = "ccmdcalcola", .rect = {1080, 3600, 1600, 450}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Button, .name = "ccmdcalcola", .rect = {1080, 3600, 1600, 450}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {3600, 3600, 1600, 450}, .text = "E S C I"});
     return c;
 }
@@ -44,7 +47,7 @@ std::vector<ControlSpec> bobineUhfControls() {
 
 Frmbobineuhf::Frmbobineuhf(Workbench& wb)
     : Form(wb,
-           {.name = "frmbobineuhf",
+           {.name = kName,
             .caption = "Bobine adatte per  uso in UHF",
             .rect = {0, 0, 6360, 4650},
             .faultFocus = "txtdiametro"},

@@ -8,6 +8,7 @@ namespace ondalab {
 
 class Frmbobineuhf : public Form {
 public:
+    static constexpr const char* kName = "frmbobineuhf";
     explicit Frmbobineuhf(Workbench& wb);
 
 private:

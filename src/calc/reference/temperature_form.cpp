@@ -22,7 +22,8 @@ std::vector<ControlSpec> temperatureControls() {
                  .font = {.bold = true},
                  .align = Align::Center});
     const auto row = [&c](std::string name, std::string caption, K kind, std::string value, int top) {
-        c.push_back({.kind = K::Label, .name = std::move(name), .rect = {360, top + 30, 2400, 300}, .text = caption});
+        c.push_back(
+            {.kind = K::Label, .name = std::move(name), .rect = {360, top + 30, 2400, 300}, .text = caption});
         c.push_back({.kind = kind,
                      .name = std::move(value),
                      .rect = {2900, top, 1800, 330},
@@ -41,7 +42,7 @@ std::vector<ControlSpec> temperatureControls() {
 
 Frmtemperatura::Frmtemperatura(Workbench& wb)
     : Form(wb,
-           {.name = "frmtemperatura",
+           {.name = kName,
             .caption = "COMPARAZIONI TERMOMETRICHE",
             .rect = {0, 0, 5520, 3710},
             .faultFocus = "txtcentigradi"},

@@ -7,6 +7,7 @@ namespace ondalab {
 
 class Frmtemperatura : public Form {
 public:
+    static constexpr const char* kName = "frmtemperatura";
     explicit Frmtemperatura(Workbench& wb);
 
 private:

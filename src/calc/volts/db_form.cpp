@@ -29,25 +29,29 @@ struct Mode {
 const std::array<Mode, 3> kModes = {{
     {"NOTI I DECIBEL TROVARE LA VARIAZIONE IN TENSIONE E IN POTENZA", "DECIBEL", "", "RAPPORTO  in TENSIONE",
      "RAPPORTO in POTENZA"},
-    {"NOTE LE TENSIONI DI ENTRATA E USCITA TROVARE I DECIBEL", "TENSIONE ENTRATA", "TENSIONE USCITA", "DECIBEL", ""},
-    {"NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL", "POTENZA ENTRATA", "POTENZA USCITA", "DECIBEL", ""},
+    {"NOTE LE TENSIONI DI ENTRATA E USCITA TROVARE I DECIBEL", "TENSIONE ENTRATA", "TENSIONE USCITA",
+     "DECIBEL", ""},
+    {"NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL", "POTENZA ENTRATA", "POTENZA USCITA", "DECIBEL",
+     ""},
 }};
 
 std::vector<ControlSpec> dbControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {120, 60, 7530, 640},
-                 .text = "Il decibel (dB) è un'unità di misura logaritmica che indica il rapporto esistente tra il "
-                         "segnale applicato all'ingresso e il segnale prelevato all'uscita di un dispositivo. Il "
-                         "Decibel può esprimere un guadagno o una attenuazione."});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 60, 7530, 640},
+         .text = "Il decibel (dB) è un'unità di misura logaritmica che indica il rapporto esistente tra il "
+                 "segnale applicato all'ingresso e il segnale prelevato all'uscita di un dispositivo. Il "
+                 "Decibel può esprimere un guadagno o una attenuazione."});
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {120, 720, 7530, 250},
                  .text = "per separare i decimali usare il punto",
                  .fore = colors::red});
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 980, 7530, 1120}, .text = " Opzioni di calcolo "});
+    c.push_back(
+        {.kind = K::Frame, .name = "Frame1", .rect = {120, 980, 7530, 1120}, .text = " Opzioni di calcolo "});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -94,7 +98,8 @@ std::vector<ControlSpec> dbControls() {
                  .name = "Label11",
                  .rect = {120, 3320, 4000, 300},
                  .text = " dopo l'inserimento cliccare su CALCOLA  --->"});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {4300, 3220, 1500, 420}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Button, .name = "cmdcalcola", .rect = {4300, 3220, 1500, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {6000, 3220, 1500, 420}, .text = "E S C I"});
     // The worked example, below the short window's client area (4540 tall).
     c.push_back({.kind = K::Shape, .name = "Shape1", .rect = {240, 4600, 7290, 1660}});
@@ -120,14 +125,21 @@ std::vector<ControlSpec> dbControls() {
                  .name = "txtvoltesempio",
                  .rect = {6450, 5230, 1000, 330},
                  .tooltip = "IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA"});
-    c.push_back({.kind = K::Label, .name = "Label6", .rect = {360, 5590, 3000, 260}, .text = "si ottengono in uscita :"});
-    c.push_back({.kind = K::Label, .name = "Label7", .rect = {600, 5920, 1300, 260}, .text = "in guadagno  : "});
+    c.push_back({.kind = K::Label,
+                 .name = "Label6",
+                 .rect = {360, 5590, 3000, 260},
+                 .text = "si ottengono in uscita :"});
+    c.push_back(
+        {.kind = K::Label, .name = "Label7", .rect = {600, 5920, 1300, 260}, .text = "in guadagno  : "});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {1900, 5880, 1500, 300},
                  .align = Align::Center,
                  .border = true});
-    c.push_back({.kind = K::Label, .name = "Label8", .rect = {3700, 5920, 1500, 260}, .text = " in attenuazione  : "});
+    c.push_back({.kind = K::Label,
+                 .name = "Label8",
+                 .rect = {3700, 5920, 1500, 260},
+                 .text = " in attenuazione  : "});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {5200, 5880, 1500, 300},
@@ -140,7 +152,7 @@ std::vector<ControlSpec> dbControls() {
 
 FrmdB::FrmdB(Workbench& wb)
     : Form(wb,
-           {.name = "frmdB",
+           {.name = kName,
             .caption = "CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE",
             .rect = kShort,
             .style = FrameStyle::Sizable,

@@ -10,6 +10,7 @@ namespace ondalab {
 
 class FrmdB : public Form {
 public:
+    static constexpr const char* kName = "frmdB";
     explicit FrmdB(Workbench& wb);
     void Form_Load() override;
 

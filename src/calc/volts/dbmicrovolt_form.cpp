@@ -33,14 +33,18 @@ std::vector<ControlSpec> dbmicrovoltControls() {
                  .text = "Il dB microvolt E' UNA UNITA' DI MISURA, USATA IN CAMPO TELEVISIVO, CHE ESPRIME IL "
                          "GUADAGNO O L' ATTENUAZIONE IN TENSIONE SU DI UN CARICO DA 75 OHM.",
                  .align = Align::Center});
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {1200, 960, 3600, 960}, .text = " Opzioni di calcolo  "});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {1200, 960, 3600, 960},
+                 .text = " Opzioni di calcolo  "});
     for (int i = 0; i < 2; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
                      .rect = {1380, 1220 + i * 320, 3300, 300},
                      .text = kModes[static_cast<size_t>(i)].option,
                      .group = "Frame1"});
-    c.push_back({.kind = K::Label, .name = "lblinput", .rect = {120, 2130, 3000, 300}, .align = Align::Right});
+    c.push_back(
+        {.kind = K::Label, .name = "lblinput", .rect = {120, 2130, 3000, 300}, .align = Align::Right});
     c.push_back({.kind = K::TextBox, .name = "txtin", .rect = {3300, 2090, 1800, 330}});
     c.push_back({.kind = K::Label,
                  .name = "lbloutput",
@@ -67,7 +71,7 @@ std::vector<ControlSpec> dbmicrovoltControls() {
 
 FrmdBmicrovolt::FrmdBmicrovolt(Workbench& wb)
     : Form(wb,
-           {.name = "frmdBmicrovolt",
+           {.name = kName,
             .caption = "dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm",
             .rect = {0, 0, 6120, 4350},
             .faultFocus = "txtin"},

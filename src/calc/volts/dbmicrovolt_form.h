@@ -7,6 +7,7 @@ namespace ondalab {
 
 class FrmdBmicrovolt : public Form {
 public:
+    static constexpr const char* kName = "frmdBmicrovolt";
     explicit FrmdBmicrovolt(Workbench& wb);
 
 private:

@@ -40,8 +40,9 @@ std::vector<ControlSpec> dbwControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {120, 120, 8040, 480},
-                 .text = "Il dBWatt (dBW) e il dBmilliwatt (dBm) sono unità di misura di un guadagno o di una "
-                         "attenuazione",
+                 .text =
+                     "Il dBWatt (dBW) e il dBmilliwatt (dBm) sono unità di misura di un guadagno o di una "
+                     "attenuazione",
                  .align = Align::Center});
     c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 700, 2700, 1250}, .text = " Opzioni "});
     for (int i = 0; i < 3; ++i)
@@ -92,7 +93,7 @@ std::vector<ControlSpec> dbwControls() {
 
 FrmdBW::FrmdBW(Workbench& wb)
     : Form(wb,
-           {.name = "frmdBW",
+           {.name = kName,
             .caption = "Conversioni dBWatt - dBmilliWatt in Watt",
             .rect = {0, 0, 8400, 4160},
             .faultFocus = "txtinput"},
@@ -114,9 +115,15 @@ void FrmdBW::Option1_Click(int index) {
 void FrmdBW::txtinput_Change() {
     const double x = toSingle(num("txtinput"));
     switch (mode_) {
-        case 0: fromDbw(x); break;
-        case 1: fromDbm(x); break;
-        default: fromWatts(x); break;
+        case 0:
+            fromDbw(x);
+            break;
+        case 1:
+            fromDbm(x);
+            break;
+        default:
+            fromWatts(x);
+            break;
     }
 }
 

@@ -9,6 +9,7 @@ namespace ondalab {
 
 class FrmdBW : public Form {
 public:
+    static constexpr const char* kName = "frmdBW";
     explicit FrmdBW(Workbench& wb);
 
 private:

@@ -1,4 +1,5 @@
 #include "calc/forms.h"
+
 #include "calc/volts/db_form.h"
 #include "calc/volts/dbmicrovolt_form.h"
 #include "calc/volts/dbw_form.h"
@@ -8,11 +9,11 @@
 namespace ondalab {
 
 void registerVoltsForms(FormRegistry& registry) {
-    registry.add("frmleggediohm", factoryOf<Frmleggediohm>());
-    registry.add("frmdB", factoryOf<FrmdB>());
-    registry.add("frmdBW", factoryOf<FrmdBW>());
-    registry.add("frmdBmicrovolt", factoryOf<FrmdBmicrovolt>());
-    registry.add("frmvolt", factoryOf<Frmvolt>());
+    registry.add<Frmleggediohm>();
+    registry.add<FrmdB>();
+    registry.add<FrmdBW>();
+    registry.add<FrmdBmicrovolt>();
+    registry.add<Frmvolt>();
 }
 
 }  // namespace ondalab

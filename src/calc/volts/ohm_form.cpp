@@ -84,7 +84,7 @@ std::vector<ControlSpec> ohmControls() {
 
 Frmleggediohm::Frmleggediohm(Workbench& wb)
     : Form(wb,
-           {.name = "frmleggediohm",
+           {.name = kName,
             .caption = "POTENZA - TENSIONE - CORRENTE - RESISTENZA",
             .rect = {0, 0, 6750, 4350},
             .faultFocus = "txtinput1"},
@@ -104,7 +104,7 @@ void Frmleggediohm::Option1_Click(int index) {
 void Frmleggediohm::cmdcalcola_Click() {
     const double a = num("txtinput1");
     const double b = toSingle(num("txtinput2"));  // the second input is held in single precision
-    if (a * b <= 0) {  // a negative product is refused as well
+    if (a * b <= 0) {                             // a negative product is refused as well
         warning("MANCANO DATI");
         setFocus("txtinput1");
         return;

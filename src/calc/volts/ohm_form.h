@@ -7,6 +7,7 @@ namespace ondalab {
 
 class Frmleggediohm : public Form {
 public:
+    static constexpr const char* kName = "frmleggediohm";
     explicit Frmleggediohm(Workbench& wb);
 
 private:

@@ -27,7 +27,8 @@ const std::array<Mode, 3> kModes = {{
 std::vector<ControlSpec> voltControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 120, 2800, 1400}, .text = "Dato conosciuto"});
+    c.push_back(
+        {.kind = K::Frame, .name = "Frame1", .rect = {120, 120, 2800, 1400}, .text = "Dato conosciuto"});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -48,7 +49,8 @@ std::vector<ControlSpec> voltControls() {
                      .name = "lblout" + std::to_string(i),
                      .rect = {600, 1680 + (i - 1) * 420, 4800, 330},
                      .border = true});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {1200, 3050, 1500, 420}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Button, .name = "cmdcalcola", .rect = {1200, 3050, 1500, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {3300, 3050, 1500, 420}, .text = "E S C I"});
     return c;
 }
@@ -57,7 +59,7 @@ std::vector<ControlSpec> voltControls() {
 
 Frmvolt::Frmvolt(Workbench& wb)
     : Form(wb,
-           {.name = "frmvolt",
+           {.name = kName,
             .caption = "VOLT EFFETTIVI - VOLT DI PICCO - VOLT PICCO PICCO",
             .rect = {0, 0, 6120, 4000},
             .faultFocus = "txtinput"},
@@ -81,7 +83,8 @@ void Frmvolt::Option1_Click(int index) {
 void Frmvolt::cmdcalcola_Click() {
     const double x = num("txtinput");
     if (x <= 0) {
-        workbench().plainBox("INPUT NON VALIDO", "MESSAGGIO DI ERRORE");  // the program's one box without an icon
+        workbench().plainBox("INPUT NON VALIDO",
+                             "MESSAGGIO DI ERRORE");  // the program's one box without an icon
         setFocus("txtinput");
         showResults(true);  // with whatever they held
         return;

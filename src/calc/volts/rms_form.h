@@ -7,6 +7,7 @@ namespace ondalab {
 
 class Frmvolt : public Form {
 public:
+    static constexpr const char* kName = "frmvolt";
     explicit Frmvolt(Workbench& wb);
 
 private:

@@ -1,0 +1,31 @@
+// Building blocks for the control tables of the forms.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/control.h"
+
+namespace ondalab {
+
+// One input row: a caption label and the text box beside it. The label
+// stands 45 twips lower than the box so that their texts line up.
+struct InputRow {
+    std::string label;    // "Label1"
+    std::string caption;  // "FREQUENZA in MHz"
+    std::string box;      // "txtfrequenza"
+    int top = 0;
+    int labelLeft = 240;
+    int labelWidth = 3300;
+    int boxLeft = 3600;
+    int boxWidth = 1200;
+    int boxHeight = 360;
+    std::string tooltip = {};
+    std::string text = {};  // the box's default text
+    Align labelAlign = Align::Left;
+    Font labelFont = {};
+};
+
+void addInputRow(std::vector<ControlSpec>& controls, const InputRow& row);
+
+}  // namespace ondalab
