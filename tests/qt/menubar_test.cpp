@@ -28,7 +28,7 @@ protected:
         font.setPointSize(GetParam());
         QApplication::setFont(font);
         view_ = std::make_unique<QtView>(wb_);
-        main_ = &wb_.show(kMainWindow, false);
+        main_ = wb_.show(kMainWindow, false);
         settle();
         win_ = view_->window(*main_);
         bar_ = win_->menuRows();
