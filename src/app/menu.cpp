@@ -17,6 +17,14 @@
 #include "calc/lc/rlc_form.h"
 #include "calc/lc/tuning_form.h"
 #include "calc/lc/uhf_coil_form.h"
+#include "calc/lines/adapters_form.h"
+#include "calc/lines/balun_choke_form.h"
+#include "calc/lines/coax_impedance_form.h"
+#include "calc/lines/electrical_degrees_form.h"
+#include "calc/lines/electrical_length_form.h"
+#include "calc/lines/gamma_match_form.h"
+#include "calc/lines/swr_form.h"
+#include "calc/lines/two_wire_form.h"
 #include "calc/reference/temperature_form.h"
 #include "calc/volts/db_form.h"
 #include "calc/volts/dbmicrovolt_form.h"
@@ -78,13 +86,14 @@ std::vector<MenuItem> mainMenu() {
                  {modal("mnusegnalidipolo", "da dipolo", "frmsegnalidipolo"),
                   modal("mnusegnaligenerica", "da ant.generica", "frmsegnaligenerica")})}),
         sub("mnulinee", "&Linee",
-            {modeless("mnuadattatori", "Adattattori Imp.za", "frmadattatori"),
-             modal("mnugammamatch", "Gamma match", "frmgammamatch"), modal("mnuros", "R.O.S.", "frmros"),
-             modal("mnubalunchoke", "Balun Choke", "frmbalunchoke"),
-             modal("mnugradi", "Gradi Elettrici", "frmgradi"),
-             modal("mnuimpedenza", "Imp.linea coax", "frmimpedenza"),
-             modal("mnulineebifilari", "Imp.linea bifilare", "frmlineebifilari"),
-             modal("mnulunghezza", "Lung.Elettrica", "frmlungelettrica")}),
+            {modeless("mnuadattatori", "Adattattori Imp.za", Frmadattatori::kName),
+             modal("mnugammamatch", "Gamma match", Frmgammamatch::kName),
+             modal("mnuros", "R.O.S.", Frmros::kName),
+             modal("mnubalunchoke", "Balun Choke", Frmbalunchoke::kName),
+             modal("mnugradi", "Gradi Elettrici", Frmgradi::kName),
+             modal("mnuimpedenza", "Imp.linea coax", Frmimpedenza::kName),
+             modal("mnulineebifilari", "Imp.linea bifilare", Frmlineebifilari::kName),
+             modal("mnulunghezza", "Lung.Elettrica", Frmlungelettrica::kName)}),
         sub("mnucapacità", "&Condensatori",
             {modal("mnucondensatori", "C/serie", "frmcondensatori"),
              modal("mnuripple", "C/anti ripple", "frmripple"),

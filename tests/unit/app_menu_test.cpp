@@ -17,9 +17,7 @@ namespace {
 const std::set<std::string> kStillToBuild = {
     "frmcappello",         "frmantenna58",      "frmantennaJ",
     "frmloop",             "frmondadiretta",    "frmsegnalidipolo",
-    "frmsegnaligenerica",  "frmadattatori",     "frmgammamatch",
-    "frmros",              "frmbalunchoke",     "frmgradi",
-    "frmimpedenza",        "frmlineebifilari",  "frmlungelettrica",
+    "frmsegnaligenerica",
     "frmcondensatori",     "frmripple",         "frmcostruzionecondensatori",
     "frmresistenze",       "frmpartitori",      "frmattenuatorires",
     "frmreszener",         "frmpolarizztransistor", "frmtrasformatori",

@@ -1,0 +1,115 @@
+#include "calc/lines/electrical_degrees_form.h"
+
+#include <array>
+
+#include "calc/lines/electrical_degrees.h"
+#include "common/layout.h"
+
+namespace ondalab {
+
+namespace {
+
+constexpr Mask kDegrees = "##0.#";
+constexpr Mask kMetres = "##0.##";
+
+struct Direction {
+    const char* option;
+    const char* quantity;  // lblinput's caption
+};
+
+constexpr std::array<Direction, 2> kDirections = {{
+    {"da metri a gradi", "LUNGHEZZA IN METRI"},
+    {"da gradi a metri", "GRADI"},
+}};
+
+std::vector<ControlSpec> degreesControls() {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    // the direction comes first in the focus order: metres to degrees on opening
+    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {240, 120, 2700, 1080}, .text = "Conversione"});
+    for (size_t i = 0; i < kDirections.size(); ++i)
+        c.push_back({.kind = K::Option,
+                     .name = indexed("Option1", i),
+                     .rect = {420, 420 + 360 * static_cast<int>(i), 2400, 300},
+                     .text = kDirections[i].option,
+                     .group = "Frame1"});
+    addInputRow(c, {.label = "lblinput",
+                    .caption = "",  // named by the chosen direction
+                    .box = "txtinput",
+                    .top = 240,
+                    .labelLeft = 3180,
+                    .labelWidth = 2400,
+                    .boxLeft = 5640});
+    addInputRow(c, {.label = "lblfrequenza",
+                    .caption = "FREQUENZA IN MHz",
+                    .box = "txtfrequenza",
+                    .top = 720,
+                    .labelLeft = 3180,
+                    .labelWidth = 2400,
+                    .boxLeft = 5640});
+    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {240, 1440, 1500, 420}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Button, .name = "cmdchiudi", .rect = {5340, 1440, 1500, 420}, .text = "C H I U D I"});
+    c.push_back({.kind = K::Label,
+                 .name = "lbloutput",
+                 .rect = {240, 2040, 6600, 330},
+                 .visible = false,
+                 .fore = colors::darkBlue,
+                 .border = true});
+    c.push_back({.kind = K::Label,
+                 .name = "Label1",
+                 .rect = {240, 2580, 6600, 600},
+                 .text = "In fase di dimensionamento di una antenna accorciata, per mantenere una resa "
+                         "soddisfacente,  non è consigliabile scendere al di sotto di 60 gradi elettrici."});
+    return c;
+}
+
+}  // namespace
+
+Frmgradi::Frmgradi(Workbench& wb)
+    : Form(wb,
+           {.name = kName,
+            .caption = "Conversione metri e gradi elettrici",
+            .rect = {0, 0, 7200, 3720},
+            .faultFocus = "txtinput"},
+           degreesControls()) {
+    onClick("Option1", &Frmgradi::Option1_Click);
+    onClick(ctl("cmdcalcola"), &Frmgradi::cmdcalcola_Click);
+    onClick(ctl("cmdchiudi"), &Frmgradi::cmdchiudi_Click);
+}
+
+void Frmgradi::Option1_Click(int index) {
+    metresToDegrees_ = index == 0;
+    lblinput_.setText(kDirections[static_cast<size_t>(index)].quantity);
+}
+
+void Frmgradi::cmdcalcola_Click() {
+    const double x = num(txtinput_), f = num(txtfrequenza_);
+    lbloutput_.setVisible(true);  // from the first press on, whatever the checks say
+    if (!missingDataOk(f * x, txtinput_)) return;
+    if (metresToDegrees_)
+        toDegrees(x, f);
+    else
+        toMetres(x, f);
+}
+
+void Frmgradi::toDegrees(double metres, double frequency) {
+    if (electrical_degrees::exceedsWavelength(metres, frequency)) {
+        warnAndFocus(txtinput_, "I METRI ECCEDONO LA LUNGHEZZA D'ONDA");
+        return;
+    }
+    const double d = toSingle(roundThrough(electrical_degrees::degrees(metres, frequency), kDegrees));
+    lbloutput_.setText("CORRISPONDE A GRADI  :  " + shortT(d));
+}
+
+void Frmgradi::toMetres(double degrees, double frequency) {
+    // more than a full turn is taken as a full turn, and the box says so
+    if (degrees > electrical_degrees::kFullTurn) {
+        degrees = electrical_degrees::kFullTurn;
+        txtinput_.setText("360");
+    }
+    const std::string m = masked(electrical_degrees::metres(degrees, frequency), kMetres);
+    lbloutput_.setText("CORRISPONDE A METRI  :  " + m);
+}
+
+}  // namespace ondalab
