@@ -2,6 +2,8 @@
 // key, the form each leaf opens and whether it is shown modally.
 #include "app/info_forms.h"
 #include "app/main_window.h"
+#include "calc/active/bias_form.h"
+#include "calc/active/transformer_form.h"
 #include "calc/antennas/base_loaded_form.h"
 #include "calc/antennas/coax_trap_form.h"
 #include "calc/antennas/dipoles_form.h"
@@ -104,8 +106,8 @@ std::vector<MenuItem> mainMenu() {
              modal("mnuattenuatorires", "Attenuatori resistivi", "frmattenuatorires"),
              modal("mnureszener", "Res.per Zener", "frmreszener")}),
         sub("mnutransistor", "Transistor",
-            {modal("mnucommonemitter", "Common Emitter", "frmpolarizztransistor")}),
-        modal("mnutrasformatori", "&Trasformatori", "frmtrasformatori"),
+            {modal("mnucommonemitter", "Common Emitter", Frmpolarizztransistor::kName)}),
+        modal("mnutrasformatori", "&Trasformatori", Frmtrasformatori::kName),
         sub("mnuvarie", "&Varie",
             {modal("mnudizionario", "Dizionario", "frmdizionario"),
              modal("mnupeso", "Peso specifico", "frmpeso"),

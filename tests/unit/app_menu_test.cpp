@@ -20,7 +20,7 @@ const std::set<std::string> kStillToBuild = {
     "frmsegnaligenerica",
     "frmcondensatori",     "frmripple",         "frmcostruzionecondensatori",
     "frmresistenze",       "frmpartitori",      "frmattenuatorires",
-    "frmreszener",         "frmpolarizztransistor", "frmtrasformatori",
+    "frmreszener",
     "frmdizionario",       "frmpeso",           "frmmisureinglesi",
     "frmprefissi",         "frmresistività",    "frmsezione",
     "frmshunt",            "frmvoltmetro",
