@@ -27,7 +27,12 @@
 #include "calc/lines/gamma_match_form.h"
 #include "calc/lines/swr_form.h"
 #include "calc/lines/two_wire_form.h"
+#include "calc/reference/inches_form.h"
+#include "calc/reference/lookup_form.h"
+#include "calc/reference/meter_range_form.h"
+#include "calc/reference/prefixes_form.h"
 #include "calc/reference/temperature_form.h"
+#include "calc/reference/wire_section_form.h"
 #include "calc/volts/db_form.h"
 #include "calc/volts/dbmicrovolt_form.h"
 #include "calc/volts/dbw_form.h"
@@ -109,15 +114,15 @@ std::vector<MenuItem> mainMenu() {
             {modal("mnucommonemitter", "Common Emitter", Frmpolarizztransistor::kName)}),
         modal("mnutrasformatori", "&Trasformatori", Frmtrasformatori::kName),
         sub("mnuvarie", "&Varie",
-            {modal("mnudizionario", "Dizionario", "frmdizionario"),
-             modal("mnupeso", "Peso specifico", "frmpeso"),
-             modal("mnumisureInglesi", "Pollici Inglesi", "frmmisureinglesi"),
-             modal("mnuprefissi", "Prefissi moltiplicativi", "frmprefissi"),
-             modal("mnuresistività", "Resistività", "frmresistività"),
-             modal("mnusezione", "Sezione filo", "frmsezione"),
+            {modal("mnudizionario", "Dizionario", Frmdizionario::kName),
+             modal("mnupeso", "Peso specifico", Frmpeso::kName),
+             modal("mnumisureInglesi", "Pollici Inglesi", Frmmisureinglesi::kName),
+             modal("mnuprefissi", "Prefissi moltiplicativi", Frmprefissi::kName),
+             modal("mnuresistività", "Resistività", Frmresistivita::kName),
+             modal("mnusezione", "Sezione filo", Frmsezione::kName),
              sub("mnustrumenti", "Strumenti",
-                 {modal("mnuamperometro", "shunt per amp.", "frmshunt"),
-                  modal("mnuvoltmetro", "estens.voltm.", "frmvoltmetro")}),
+                 {modal("mnuamperometro", "shunt per amp.", Frmshunt::kName),
+                  modal("mnuvoltmetro", "estens.voltm.", Frmvoltmetro::kName)}),
              modal("mnutemperatura", "Temperatura", Frmtemperatura::kName)}),
         modal("mnuinfo", "Leggimi", Frmabaut::kName),
     };

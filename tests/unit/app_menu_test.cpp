@@ -21,9 +21,6 @@ const std::set<std::string> kStillToBuild = {
     "frmcondensatori",     "frmripple",         "frmcostruzionecondensatori",
     "frmresistenze",       "frmpartitori",      "frmattenuatorires",
     "frmreszener",
-    "frmdizionario",       "frmpeso",           "frmmisureinglesi",
-    "frmprefissi",         "frmresistività",    "frmsezione",
-    "frmshunt",            "frmvoltmetro",
 };
 
 void leaves(const std::vector<MenuItem>& items, std::vector<const MenuItem*>& out) {
