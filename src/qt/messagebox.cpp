@@ -1,6 +1,47 @@
 #include "qt/messagebox.h"
 
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+#include <algorithm>
+
 namespace ondalab::qt {
+
+namespace {
+
+// The buttons speak Italian, as every other text of the program does.
+void italian(QMessageBox& box) {
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+    } names[] = {{QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "S\u00ec"}, {QMessageBox::No, "No"}};
+    for (const auto& n : names)
+        if (QAbstractButton* b = box.button(n.button)) b->setText(QString::fromUtf8(n.text));
+}
+
+// QMessageBox sizes itself from its text alone; a window manager draws the
+// title in a larger bold type beside its own buttons and cuts it short in a
+// narrow box. A spacer across the layout keeps the box wide enough for it.
+void wideEnoughForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    grid->addItem(new QSpacerItem(titleWidth(box.windowTitle(), box.font()), 0, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
+
+int titleWidth(const QString& title, const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    bold.setPointSizeF(font.pointSizeF() * 1.25);
+    const QFontMetrics fm(bold);
+    // Room for the window manager's icon and its close, minimise and
+    // maximise buttons on either side of the title.
+    const int chrome = 8 * fm.height();
+    return fm.horizontalAdvance(title) + chrome;
+}
 
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const std::string& prompt, const std::string& title,
                                             QWidget* parent) {
@@ -23,6 +64,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const std::string& pro
             box->setStandardButtons(QMessageBox::Ok);
             break;
     }
+    italian(*box);
+    wideEnoughForTitle(*box);
     return box;
 }
 

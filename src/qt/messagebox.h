@@ -12,6 +12,9 @@ namespace ondalab::qt {
 
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const std::string& prompt, const std::string& title,
                                             QWidget* parent = nullptr);
+// How wide a box must be for a window manager to show `title` whole: the
+// title in its larger bold type, plus the window's own buttons.
+int titleWidth(const QString& title, const QFont& font);
 // The model's answer for the button the user pressed.
 Answer answerOf(int button);
 

@@ -2,6 +2,7 @@
 // screen and printing to a PDF file.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -15,22 +16,41 @@
 namespace ondalab {
 namespace {
 
-TEST(MessageBox, IconAndButtonsFollowTheKind) {
+TEST(MessageBox, IconButtonsInItalianAndRoomForTheTitle) {
     const struct {
         BoxKind kind;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+        QStringList captions;
+        const char* title;
     } rows[] = {
-        {BoxKind::Exclamation, QMessageBox::Warning, QMessageBox::Ok},
-        {BoxKind::Question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No},
-        {BoxKind::Plain, QMessageBox::NoIcon, QMessageBox::Ok},
+        {BoxKind::Exclamation, QMessageBox::Warning, QMessageBox::Ok, {"OK"}, "MESSAGGIO DI ERRORE"},
+        {BoxKind::Question,
+         QMessageBox::Question,
+         QMessageBox::Yes | QMessageBox::No,
+         {"S\u00ec", "No"},
+         "VELARIO"},
+        {BoxKind::Plain, QMessageBox::NoIcon, QMessageBox::Ok, {"OK"}, "MESSAGGIO DI AVVISO"},
     };
     for (const auto& r : rows) {
-        const auto box = qt::makeMessageBox(r.kind, "MANCANO DATI", "MESSAGGIO DI ERRORE");
+        const auto box = qt::makeMessageBox(r.kind, "MANCANO DATI", r.title);
         EXPECT_EQ(box->icon(), r.icon) << int(r.kind);
         EXPECT_EQ(box->standardButtons(), r.buttons) << int(r.kind);
+        QStringList captions;
+        for (QAbstractButton* b : box->buttons()) captions << b->text();
+        captions.sort();
+        QStringList expected = r.captions;
+        expected.sort();
+        EXPECT_EQ(captions, expected) << int(r.kind);
         EXPECT_EQ(box->text(), "MANCANO DATI");
-        EXPECT_EQ(box->windowTitle(), "MESSAGGIO DI ERRORE");
+        EXPECT_EQ(box->windowTitle(), r.title);
+        box->show();
+        // The title in a window manager's bold type, 1.25 times the size,
+        // plus its buttons: at least as wide as the title twice in our type.
+        const QFontMetrics fm(box->font());
+        EXPECT_GE(box->width(), qt::titleWidth(r.title, box->font())) << r.title;
+        EXPECT_GE(box->width(), 2 * fm.horizontalAdvance(r.title)) << r.title;
+        box->hide();
     }
 }
 
