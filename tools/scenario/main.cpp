@@ -8,6 +8,7 @@
 
 #include "app/forms.h"
 #include "qt/application.h"
+#include "qt/qtplatform.h"
 #include "qt/qtview.h"
 #include "scenario/qt_driver.h"
 #include "scenario/script.h"
@@ -24,18 +25,45 @@ Program modelProgram(ScriptedPlatform& platform) {
     return p;
 }
 
+// Print-outs are recorded for `expect printed`; with QT_PRINT_TO_PDF set
+// they also go through the program's real printing path into that file.
+class TeePrinter : public PrintService {
+public:
+    explicit TeePrinter(PrintService& recorder) : recorder_(recorder) {}
+    void setView(QtView* view) { real_.setView(view); }
+    bool print(const Form& form) override {
+        const bool recorded = recorder_.print(form);
+        if (recorded && !qgetenv("QT_PRINT_TO_PDF").isEmpty()) real_.print(form);
+        return recorded;
+    }
+
+private:
+    PrintService& recorder_;
+    QtPlatform real_;
+};
+
 Program qtProgram(ScriptedPlatform& platform) {
+    struct Kept {
+        std::unique_ptr<TeePrinter> printer;
+        std::shared_ptr<QtView> view;  // goes first, while the printer is still there
+    };
+    auto kept = std::make_shared<Kept>();
+    kept->printer = std::make_unique<TeePrinter>(platform);
+    const Services scripted = platform.services();
     Program p;
-    p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
+    p.workbench = std::make_unique<Workbench>(
+        Services{scripted.screen, scripted.regional, scripted.timers, scripted.boxes, *kept->printer},
+        allForms());
     // A fault escaping a handler shows its box among the file's boxes.
     auto* app = qobject_cast<qt::Application*>(qApp);
     app->setMessages(&platform);
-    auto view = std::shared_ptr<QtView>(new QtView(*p.workbench), [app](QtView* v) {
+    kept->view = std::shared_ptr<QtView>(new QtView(*p.workbench), [app](QtView* v) {
         delete v;
         app->setMessages(nullptr);
     });
-    p.driver = makeQtDriver(*p.workbench, *view);
-    p.keepAlive = view;
+    kept->printer->setView(kept->view.get());
+    p.driver = makeQtDriver(*p.workbench, *kept->view);
+    p.keepAlive = kept;
     return p;
 }
 
