@@ -1,5 +1,7 @@
 #include "calc/antennas/small_loop.h"
 
+#include <cmath>
+
 #include "common/fault.h"
 #include "common/numbers.h"
 
@@ -34,8 +36,7 @@ Results solve(double lengthCm, double areaM2, double tube, double frequency, dou
     r.feet = finite(lengthCm * kFeetPerCm);
     r.inches = tube * kInchesPerMm;
     const double lambda = finite(toSingle(checkedDiv(kWavelength, frequency)));
-    const double lambda2 = lambda * lambda;
-    r.radiation = checkedDiv(kRadiation * (areaM2 * areaM2), lambda2 * lambda2);
+    r.radiation = checkedDiv(kRadiation * std::pow(areaM2, 2), std::pow(lambda, 4));
     r.loss = finite(checkedDiv(r.feet, r.inches) * (1e-4 * kCopperLoss * checkedSqrt(frequency)));
     const double total = r.loss + r.radiation;
     r.efficiency = checkedDiv(100 * r.radiation, total);
