@@ -4,12 +4,18 @@
 #include "app/main_window.h"
 #include "calc/active/bias_form.h"
 #include "calc/active/transformer_form.h"
+#include "calc/antennas/antenna_signals_form.h"
 #include "calc/antennas/base_loaded_form.h"
+#include "calc/antennas/capacitive_hat_form.h"
 #include "calc/antennas/coax_trap_form.h"
 #include "calc/antennas/dipoles_form.h"
+#include "calc/antennas/direct_wave_form.h"
+#include "calc/antennas/five_eighths_form.h"
+#include "calc/antennas/j_vertical_form.h"
 #include "calc/antennas/loaded_dipole_form.h"
 #include "calc/antennas/multiband_form.h"
 #include "calc/antennas/shortened_vertical_form.h"
+#include "calc/antennas/small_loop_form.h"
 #include "calc/lc/bandpass_form.h"
 #include "calc/lc/coil_form.h"
 #include "calc/lc/filters_form.h"
@@ -84,14 +90,14 @@ std::vector<MenuItem> mainMenu() {
              sub("mnuantvert", "Verticali",
                  {modeless("mnuverticale", "Verticale accorciata", Frmvertaccorciata::kName),
                   modal("mnuAntAcc", "Accorciata alla base", FrmAntAcc::kName),
-                  modal("mnucappello", "Cappello capacitivo", "frmcappello"),
-                  modal("mnuantenna58", "Verticale 5/8 lambda", "frmantenna58"),
-                  modal("mnuantennaj", "Verticale J", "frmantennaJ")}),
-             modal("LoopAnt", "LoopAntenna", "frmloop"),
-             modal("mnuondadiretta", "Onda diretta VHF", "frmondadiretta"),
+                  modal("mnucappello", "Cappello capacitivo", Frmcappello::kName),
+                  modal("mnuantenna58", "Verticale 5/8 lambda", Frmantenna58::kName),
+                  modal("mnuantennaj", "Verticale J", FrmantennaJ::kName)}),
+             modal("LoopAnt", "LoopAntenna", Frmloop::kName),
+             modal("mnuondadiretta", "Onda diretta VHF", Frmondadiretta::kName),
              sub("mnusegnali", "Segnali d'antenna",
-                 {modal("mnusegnalidipolo", "da dipolo", "frmsegnalidipolo"),
-                  modal("mnusegnaligenerica", "da ant.generica", "frmsegnaligenerica")})}),
+                 {modal("mnusegnalidipolo", "da dipolo", Frmsegnalidipolo::kName),
+                  modal("mnusegnaligenerica", "da ant.generica", Frmsegnaligenerica::kName)})}),
         sub("mnulinee", "&Linee",
             {modeless("mnuadattatori", "Adattattori Imp.za", Frmadattatori::kName),
              modal("mnugammamatch", "Gamma match", Frmgammamatch::kName),

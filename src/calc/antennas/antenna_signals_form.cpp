@@ -1,0 +1,170 @@
+#include "calc/antennas/antenna_signals_form.h"
+
+#include <array>
+#include <string>
+
+#include "calc/antennas/antenna_signals.h"
+#include "common/layout.h"
+
+namespace ondalab {
+
+// What sets the twins apart.
+struct SignalsVariant {
+    const char* name;
+    const char* caption;
+    const char* heading;
+    const char* noteName;
+    const char* note;
+    bool gains;  // G_t and G_r typed, else 1.64 at both ends
+    const char* received;
+    const char* voltage;
+    const char* exitCaption;
+    const char* distanceTip;
+};
+
+namespace {
+
+constexpr SignalsVariant kDipole = {
+    .name = Frmsegnalidipolo::kName,
+    .caption = "INTESITA' DEI SEGNALI D'ANTENNA",
+    .heading =
+        "VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UN DIPOLO A MEZZ ' ONDA "
+        "IPOTETICAMENTE RISCONTRABILI AD UNA DETERMINATA DISTANZA ",
+    .noteName = "Label5",
+    .note =
+        "NELL'IPOTESI CHE IL SEGNALE VENGA TRASMESSO E RICEVUTO DA DUE DIPOLI  A MEZZ' ONDA E SENZA TENERE "
+        "CONTO DELLE VARIAZIONI DI PROPAGAZIONE",
+    .gains = false,
+    .received = "POTENZA GENERATA NEL DIPOLO RICEVENTE : ",
+    .voltage = "TENSIONE NEL DIPOLO RICEVENTE : ",
+    .exitCaption = "E S C I",
+    .distanceTip = "",
+};
+
+constexpr SignalsVariant kGeneric = {
+    .name = Frmsegnaligenerica::kName,
+    .caption = "INTENSITA'  DEI SEGNALI D' ANTENNA",
+    .heading =
+        "VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UNA ANTENNA  IPOTETICAMENTE "
+        "RISCONTRABILI AD UNA DETERMINATA DISTANZA ",
+    .noteName = "Label7",
+    .note = "SENZA TENERE CONTO DELLE VARIAZIONI DI PROPAGAZIONE",
+    .gains = true,
+    .received = "POTENZA GENERATA NELL'ANTENNA RICEVENTE : ",
+    .voltage = "TENSIONE NELL'ANTENNA RICEVENTE : ",
+    .exitCaption = "C H I U D I",
+    .distanceTip = "distanza su cui effettuare il calcolo",
+};
+
+constexpr Mask kDensity = "#,##0.#####";
+constexpr Mask kPower = "#,##0.####";
+constexpr Mask kField = "#,##0.###";
+
+constexpr std::array<const char*, 5> kResults = {"lblpr", "lblpa", "lblcampoe", "lblcampoh", "lbltensione"};
+
+constexpr int kRowStep = 450;
+constexpr int kFormWidth = 8400;
+
+int inputRows(const SignalsVariant& v) { return v.gains ? 5 : 3; }
+
+std::vector<ControlSpec> signalsControls(const SignalsVariant& v) {
+    using K = ControlKind;
+    std::vector<ControlSpec> c;
+    c.push_back({.kind = K::Label,
+                 .name = "Label1",
+                 .rect = {240, 180, 7800, 720},
+                 .text = v.heading,
+                 .fore = colors::darkBlue,
+                 .font = {.bold = true},
+                 .align = Align::Center});
+    struct Row {
+        const char* caption;
+        const char* box;
+        const char* tip;
+    };
+    const Row rows[] = {
+        {"POTENZA DEL TRASMETTITORE IN WATT", "txtwatt", ""},
+        {"DISTANZA DAL TRASMETTITORE IN KM", "txtdistanza", v.distanceTip},
+        {"FREQUENZA DI TRASMISSIONE IN Mhz", "txtfrequenza", ""},
+        {"GUADAGNO DELL'ANT. TX RISPETTO AL DIPOLO ISOTROPICO", "txtgt", "1.64 per il dipolo"},
+        {"GUADAGNO DELL'ANT. RX RISPETTO AL DIPOLO ISOTROPICO", "txtgr", "1.64 per il dipolo"},
+    };
+    for (int i = 0; i < inputRows(v); ++i) {
+        addInputRow(c, {.label = "Label" + std::to_string(2 + i),
+                        .caption = rows[i].caption,
+                        .box = rows[i].box,
+                        .top = 1080 + i * kRowStep,
+                        .labelWidth = 5400,
+                        .boxLeft = 5880,
+                        .boxWidth = 1440,
+                        .tooltip = rows[i].tip});
+    }
+    const int resultsTop = 1200 + inputRows(v) * kRowStep;
+    for (size_t i = 0; i < kResults.size(); ++i)
+        c.push_back({.kind = K::Label,
+                     .name = kResults[i],
+                     .rect = {240, resultsTop + static_cast<int>(i) * 420, 7800, 330},
+                     .fore = colors::darkBlue,
+                     .border = true});
+    const int noteTop = resultsTop + 5 * 420 + 120;
+    c.push_back({.kind = K::Label,
+                 .name = v.noteName,
+                 .rect = {240, noteTop, 7800, 480},
+                 .text = v.note,
+                 .font = {.italic = true},
+                 .align = Align::Center});
+    const int buttonsTop = noteTop + 600;
+    c.push_back(
+        {.kind = K::Button, .name = "cmdcalcola", .rect = {1800, buttonsTop, 1920, 420}, .text = "CALCOLA"});
+    c.push_back(
+        {.kind = K::Button, .name = "cmdesci", .rect = {4560, buttonsTop, 1920, 420}, .text = v.exitCaption});
+    return c;
+}
+
+int formHeight(const SignalsVariant& v) {
+    return 1200 + inputRows(v) * kRowStep + 5 * 420 + 120 + 600 + 420 + 600;
+}
+
+}  // namespace
+
+SignalsForm::SignalsForm(Workbench& wb, const SignalsVariant& variant)
+    : Form(wb,
+           {.name = variant.name,
+            .caption = variant.caption,
+            .rect = {0, 0, kFormWidth, formHeight(variant)},
+            .faultFocus = "txtwatt"},
+           signalsControls(variant)),
+      variant_(variant) {
+    onClick(ctl("cmdcalcola"), &SignalsForm::cmdcalcola_Click);
+    onClick(ctl("cmdesci"), &SignalsForm::cmdesci_Click);
+}
+
+void SignalsForm::cmdcalcola_Click() {
+    antenna_signals::Inputs in{.power = num(txtwatt_),
+                               .distance = num(txtdistanza_),
+                               .frequency = num(txtfrequenza_),
+                               .gainTx = antenna_signals::kDipoleGain,
+                               .gainRx = antenna_signals::kDipoleGain};
+    double product = in.power * in.distance * in.frequency;
+    if (variant_.gains) {
+        in.gainRx = num(ctl("txtgr"));
+        in.gainTx = num(ctl("txtgt"));
+        product *= in.gainRx * in.gainTx;
+    }
+    if (!missingDataOk(product, txtwatt_)) return;
+    const auto r = antenna_signals::solve(in);
+    const std::array<std::string, 5> texts = {
+        "DENSITA' DI POTENZA DELL' ONDA  :  " + masked(r.density, kDensity) + "  microWATT/mq ",
+        variant_.received + masked(r.received, kPower) + " microWATT ",
+        "INTENSITA' CAMPO ELETTRICO IN RICEZIONE : " + masked(r.electric, kField) + " milliVOLT/mt ",
+        "INTENSITA' CAMPO MAGNETICO IN RICEZIONE : " + masked(r.magnetic, kField) + " microAMP/mt ",
+        variant_.voltage + masked(r.voltage, kField) + " milliVOLT ",
+    };
+    for (size_t i = 0; i < kResults.size(); ++i) ctl(kResults[i]).setText(texts[i]);
+}
+
+Frmsegnalidipolo::Frmsegnalidipolo(Workbench& wb) : SignalsForm(wb, kDipole) {}
+
+Frmsegnaligenerica::Frmsegnaligenerica(Workbench& wb) : SignalsForm(wb, kGeneric) {}
+
+}  // namespace ondalab
