@@ -132,13 +132,31 @@ Decimal splitScientific(const char* first, const char* last) {
     return d;
 }
 
+// Takes one unit from the last place of a digit string that is not all zeros.
+void decrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '0') {
+            --*it;
+            return;
+        }
+        *it = '9';
+    }
+}
+
 // |value| at the given number of significant digits (correctly rounded from
-// the binary value).
+// the binary value). At the top of the double range rounding up would give a
+// text that reads back beyond it (1,79769313486232E+308 for the largest
+// double), so there the digits are cut toward zero instead.
 Decimal decimalOf(double absValue, int significant) {
     char buf[64];
     const auto res =
         std::to_chars(buf, buf + sizeof buf, absValue, std::chars_format::scientific, significant - 1);
-    return splitScientific(buf, res.ptr);
+    Decimal d = splitScientific(buf, res.ptr);
+    double back = 0.0;
+    if (absValue > 1e308 && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+        decrementDigits(d.digits);
+    }
+    return d;
 }
 
 // Adds one unit in the last place of a digit string; true when it carried

@@ -213,7 +213,12 @@ TEST(GeneralText, FifteenSignificantDigits) {
         {1e100, "1E+100"},
         {1e-100, "1E-100"},
         {4.9406564584124654e-324, "4,94065645841247E-324"},
-        {1.7976931348623157e308, "1,79769313486232E+308"},
+        // The largest doubles are cut, not rounded up beyond the range.
+        {1.7976931348623157e308, "1,79769313486231E+308"},
+        {-1.7976931348623157e308, "-1,79769313486231E+308"},
+        {1.7976931348623151e308, "1,79769313486231E+308"},  // the lowest double cut so
+        {1.797693134862315e308, "1,79769313486231E+308"},   // rounds down by itself
+        {1.2345678901234567e308, "1,23456789012346E+308"},  // rounds up inside the range
         {0.1 + 0.2, "0,3"},
         {123456.7890123456, "123456,789012346"},
     };
@@ -370,6 +375,8 @@ TEST(MaskedText, Layout) {
         {123456789012345678.0, "#0.#", "123456789012346000,", "123456789012346000."},
         {1.2e-300, "#0.##", "0,", "0."},
         {0.1 + 0.2, "#0.#####", "0,3", "0.3"},
+        {-1.7976931348623157e308, "#0.#", "-179769313486231" + std::string(294, '0') + ",",
+         "-179769313486231" + std::string(294, '0') + "."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(maskedText(c.in, c.mask, it), c.italian) << c.in << " " << c.mask;
@@ -442,6 +449,20 @@ TEST(RoundedThrough, KeepsTheMaskedRounding) {
         {-2.5, "#,##0.", -3},     {1234.5678, "#,##0.#", 1234.6}, {0.00004, "##0.####", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(roundedThrough(c.in, c.mask), c.expected) << c.in << " " << c.mask;
+}
+
+// The largest double's renderings read back inside the range, also through
+// the leading-number parse, as the 15-digit value cut toward zero.
+TEST(ReadRegional, ReadsBackTheLargestDouble) {
+    const double cut = 1.79769313486231e308;
+    for (const auto& fmt : {it, en}) {
+        EXPECT_EQ(readRegional(generalText(DBL_MAX, fmt), fmt), cut);
+        EXPECT_EQ(readRegional(generalText(-DBL_MAX, fmt), fmt), -cut);
+        EXPECT_EQ(readRegional(maskedText(DBL_MAX, "#,##0.##", fmt), fmt), cut);
+        EXPECT_EQ(readRegional(maskedText(-DBL_MAX, "####,### ", fmt), fmt), -cut);
+    }
+    EXPECT_EQ(parseLeading(generalText(DBL_MAX, en)), cut);
+    EXPECT_EQ(parseLeading(maskedText(DBL_MAX, "##0.#####", en)), cut);
 }
 
 }  // namespace
