@@ -7,12 +7,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <limits>
 
 #include "qt/clicklabel.h"
 
 namespace ondalab::qt {
 
 namespace {
+
+// A text box holds as many characters as the model's text does (Qt's own
+// limit is 32767).
+constexpr int kLongestText = std::numeric_limits<int>::max();
 
 // An option answers a click anywhere in its rectangle, not only on its
 // indicator and caption.
@@ -87,9 +92,12 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             w = label;
             break;
         }
-        case ControlKind::TextBox:
-            w = new QLineEdit(parent);
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(parent);
+            edit->setMaxLength(kLongestText);
+            w = edit;
             break;
+        }
         case ControlKind::Button:
             w = new QPushButton(parent);
             break;
@@ -111,6 +119,7 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             combo->setInsertPolicy(QComboBox::NoInsert);
             // Typing changes only the field: no completion from the list.
             combo->setCompleter(nullptr);
+            combo->lineEdit()->setMaxLength(kLongestText);
             w = combo;
             break;
         }
