@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  := -j2
 
-.PHONY: all deps build run test bench screenshots format clean
+.PHONY: all deps build run test test-sanitize fuzz soak bench screenshots format clean
 
 all: build
 
@@ -21,6 +21,32 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure $(JOBS)
 
+# The whole project under ASan and UBSan in its own build directory; the
+# first report ends the test that made it.
+ASAN_BUILD := build-asan
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+test-sanitize: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DONDALAB_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -- $(JOBS)
+	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, built with clang in build-fuzz/.
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	@scripts/setup-deps fuzz
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DONDALAB_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -- $(JOBS)
+	@tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# A long monkey run: a million actions on the model, ten thousand through
+# the real widgets offscreen.
+soak: build
+	@cd $(BUILD) && ./ondalab-monkey --actions 1000000
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./ondalab-monkey --qt --actions 10000
+
 bench: build
 	@scripts/run-gui $(BUILD)/ondalab-bench
 
@@ -31,4 +57,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
