@@ -11,15 +11,13 @@
 
 #include "check.h"
 #include "common/fault.h"
+#include "common/mask.h"
 #include "common/numbers.h"
-#include "masks.h"
 
 using namespace ondalab;
 using namespace ondalab::fuzz;
 
 namespace {
-
-constexpr std::size_t kMaskCount = sizeof kMasksInUse / sizeof kMasksInUse[0];
 
 // Decimal places of a mask: its digit positions after the point.
 int decimalsOf(std::string_view mask) {
@@ -70,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool inUse = !(choice & 2);
     std::string mask;
     if (inUse) {
-        mask = kMasksInUse[(choice >> 2) % kMaskCount];
+        mask = kMasks[(choice >> 2) % kMasks.size()];
     } else {
         static const char alphabet[] = "#0., ";
         for (std::size_t i = 9; i < size && mask.size() < 40; ++i) mask += alphabet[data[i] % 5];

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "common/fault.h"
-#include "known_problem.h"
 
 namespace ondalab {
 namespace {
@@ -286,9 +285,8 @@ TEST(TextRenderers, TheLargestDoubleReadsBackInsideTheRange) {
             return false;
         }
     };
-    const char* known = "the largest double is rounded up past the double range";
-    testing::expectEqOrKnown(readsBack(generalText(DBL_MAX, it)), true, known, "general text");
-    testing::expectEqOrKnown(readsBack(maskedText(DBL_MAX, "#,##0", it)), true, known, "masked text");
+    EXPECT_TRUE(readsBack(generalText(DBL_MAX, it)));
+    EXPECT_TRUE(readsBack(maskedText(DBL_MAX, "#,##0", it)));
 }
 
 TEST(TextRenderers, FaultOnNonFinite) {
