@@ -59,7 +59,7 @@ constexpr std::array<std::array<const char*, 3>, 5> kButtons = {{
 }};
 
 constexpr int kButtonsTop = 7080;
-constexpr int kResultsLeft = 5880;
+constexpr int kResultsLeft = 5200;       // the results end within a 1024-pixel screen's form
 constexpr Point kSummary = {500, 1000};  // the summary line takes the shape frame's place
 constexpr int kAreaGap = 200;            // between the summary text and the area
 
@@ -76,25 +76,25 @@ std::vector<ControlSpec> loopControls() {
     std::vector<ControlSpec> c;
     c.push_back({.kind = K::Label,
                  .name = "Label1",
-                 .rect = {250, 180, 9000, 480},
+                 .rect = {250, 180, 8500, 480},
                  .text = " ANTENNE A LOOP   calcolo dei parametri   principali ",
                  .fore = colors::darkBlue,
                  .font = {.points = 14, .bold = true}});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
-                 .rect = {10200, 300, 2400, 260},
+                 .rect = {8880, 300, 1800, 260},
                  .text = "Q0 QQQ  Vers. 2. ",
                  .font = {.points = 7, .italic = true}});
 
     c.push_back({.kind = K::Frame,
                  .name = "fraforma",
-                 .rect = {250, 840, 5280, 600},
+                 .rect = {250, 840, 4800, 600},
                  .text = "Forma del loop",
                  .tooltip = "scegli la forma"});
     for (size_t i = 0; i < kShapeCaptions.size(); ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
-                     .rect = {450 + static_cast<int>(i) * 1680, 1080, 1560, 300},
+                     .rect = {450 + static_cast<int>(i) * 1500, 1080, 1400, 300},
                      .text = kShapeCaptions[i],
                      .group = "fraforma"});
     c.push_back({.kind = K::Label,
@@ -107,7 +107,7 @@ std::vector<ControlSpec> loopControls() {
 
     c.push_back({.kind = K::Frame,
                  .name = "fraInserimento",
-                 .rect = {250, 1560, 5280, 2280},
+                 .rect = {250, 1560, 4800, 2280},
                  .text = "Inserimento dati"});
     const auto row = [&c](const char* name, const char* caption, const char* tip, const char* box, int top) {
         addInputRow(c, {.label = name,
@@ -117,7 +117,7 @@ std::vector<ControlSpec> loopControls() {
                         .labelLeft = 450,
                         .labelWidth = 2900,
                         .boxLeft = 3600,
-                        .boxWidth = 1560});
+                        .boxWidth = 1300});
         c[c.size() - 2].tooltip = tip;  // the caption carries the tooltip
     };
     row("lbldiametro", "diametro o lato in cm.", "diametro del cerchio o lato del poligono", "txtdiametro",
@@ -127,26 +127,26 @@ std::vector<ControlSpec> loopControls() {
     row("lblwatt", "potenza in Watt", "massima potenza prevista", "txtwatt", 3360);
 
     c.push_back(label("Label2", {250, 4125, 3200, 300}, "Lunghezza del loop in cm."));
-    c.push_back(result("lbllunghezza", {3600, 4080, 1560, 330}));
+    c.push_back(result("lbllunghezza", {3600, 4080, 1300, 330}));
     c.push_back(label("lblpiedi", {250, 4605, 3200, 300}, "lung. in piedi : "));
     c.back().visible = false;
-    c.push_back(result("Label3", {3600, 4560, 1560, 330}));
+    c.push_back(result("Label3", {3600, 4560, 1300, 330}));
     c.push_back(label("lblpollici", {250, 5085, 3200, 300}, "Sez.in pollici :"));
     c.back().visible = false;
-    c.push_back(result("Label5", {3600, 5040, 1560, 330}));
+    c.push_back(result("Label5", {3600, 5040, 1300, 330}));
 
     for (size_t i = 0; i < kResults.size(); ++i) {
         const Result& r = kResults[i];
         const int top = 1560 + static_cast<int>(i) * 420;
-        c.push_back(label(r.caption, {kResultsLeft, top + 45, 3900, 300}, r.captionText));
+        c.push_back(label(r.caption, {kResultsLeft, top + 45, 2900, 300}, r.captionText));
         c.back().tooltip = r.tooltip;
-        c.push_back(result(r.label, {kResultsLeft + 4000, top, 2400, 330}));
+        c.push_back(result(r.label, {kResultsLeft + 3000, top, 2500, 330}));
     }
 
     for (size_t i = 0; i < kButtons.size(); ++i)
         c.push_back({.kind = K::Button,
                      .name = kButtons[i][0],
-                     .rect = {250 + static_cast<int>(i) * 2460, kButtonsTop, 2280, 480},
+                     .rect = {250 + static_cast<int>(i) * 2100, kButtonsTop, 1900, 480},
                      .text = kButtons[i][1],
                      .tooltip = kButtons[i][2]});
     // in the buttons' place on the print-out
