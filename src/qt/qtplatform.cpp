@@ -1,9 +1,6 @@
 #include "qt/qtplatform.h"
 
 #include <QApplication>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +8,7 @@
 #include <cstring>
 
 #include "qt/messagebox.h"
+#include "qt/printing.h"
 #include "qt/qtview.h"
 #include "qt/twips.h"
 
@@ -41,7 +39,8 @@ NumberFormat numberFormatOf(const QLocale& l) {
 }
 
 std::string shortDateOf(const QLocale& l, QDate day) {
-    if (const auto ours = ourLocale(l)) return ondalab::shortDateOf({day.year(), day.month(), day.day()}, *ours);
+    if (const auto ours = ourLocale(l))
+        return ondalab::shortDateOf({day.year(), day.month(), day.day()}, *ours);
     return l.toString(day, QLocale::ShortFormat).toStdString();
 }
 
@@ -100,27 +99,7 @@ Answer QtPlatform::show(BoxKind kind, const std::string& prompt, const std::stri
 
 bool QtPlatform::print(const Form& form) {
     QWidget* window = view_ ? view_->window(form) : nullptr;
-    if (!window) return false;
-    QPrinter printer(QPrinter::HighResolution);
-    const QByteArray pdf = qgetenv("QT_PRINT_TO_PDF");
-    if (!pdf.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromLocal8Bit(pdf));
-    } else {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) return false;
-        printer.setPrinterName(info.printerName());
-    }
-    const QPixmap image = window->grab();
-    QPainter p;
-    if (!p.begin(&printer)) return false;
-    // As large on paper as on the screen, shrunk only to fit the page.
-    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    QSizeF size = image.deviceIndependentSize() * (printer.resolution() / double(window->logicalDpiX()));
-    if (size.width() > page.width() || size.height() > page.height())
-        size.scale(page, Qt::KeepAspectRatio);
-    p.drawPixmap(QRectF(QPointF(0, 0), size), image, QRectF(image.rect()));
-    return p.end();
+    return window && qt::printWindow(*window);
 }
 
 }  // namespace ondalab

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "qt/messagebox.h"
+#include "qt/printing.h"
 #include "qt/qtplatform.h"
 #include "qt/qtview.h"
 #include "test_forms.h"
@@ -168,6 +169,13 @@ TEST(Printing, WritesOnePagePdfOfTheShownForm) {
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(pageCount(bytes), 1);
+}
+
+TEST(Printing, PdfNameIsTheCaptionAndTheDay) {
+    const QDate day(2026, 1, 15);
+    EXPECT_EQ(qt::pdfFileName("Radiatore accorciato", day), "Radiatore accorciato 2026-01-15.pdf");
+    EXPECT_EQ(qt::pdfFileName("L / C: \"loop\"  ", day), "L C loop 2026-01-15.pdf");
+    EXPECT_EQ(qt::pdfFileName("", day), "stampa 2026-01-15.pdf");
 }
 
 TEST(Printing, NoWindowNoPrintOut) {
