@@ -448,9 +448,9 @@ double readRegional(std::string_view text, const NumberFormat& fmt) {
     return negative ? -magnitude : magnitude;
 }
 
-double roundedThrough(double value, std::string_view mask) {
+double roundedThrough(double value, Mask mask) {
     const NumberFormat fmt = NumberFormat::italian();
-    return readRegional(maskedText(value, mask, fmt), fmt);
+    return readRegional(maskedText(value, mask.text(), fmt), fmt);
 }
 
 }  // namespace ondalab

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/mask.h"
+
 namespace ondalab {
 
 // Regional separators used when rendering (and reading rendered text back).
@@ -57,6 +59,6 @@ double readRegional(std::string_view text, const NumberFormat& fmt);
 // The value a number keeps when it is shown through a mask and read back:
 // rounded as masked text rounds it. The regional separators do not change
 // the value, so formulas that round this way need no number format.
-double roundedThrough(double value, std::string_view mask);
+double roundedThrough(double value, Mask mask);
 
 }  // namespace ondalab

@@ -12,6 +12,7 @@ constexpr int kLoopDepth = 110;  // how far a coil loop bulges out
 constexpr int kBodyHalf = 90;    // half the thickness of a resistor body
 constexpr int kArrowHead = 90;   // length of an arrow head's sides
 constexpr int kTick = 90;        // half the length of a dimension tick
+constexpr int kDiodeHalf = 120;  // half the length of a diode's triangle
 
 bool isHorizontal(Point a, Point b) { return std::abs(b.x - a.x) >= std::abs(b.y - a.y); }
 Point middle(Point a, Point b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
@@ -109,6 +110,26 @@ Drawing& Drawing::transistor(Point base) {
     wire({bar.x, bar.y - 60}, {bar.x + 150, bar.y - 300});   // collector
     arrow({bar.x, bar.y + 60}, {bar.x + 150, bar.y + 300});  // emitter, arrow out (NPN)
     return ellipse({bar.x - 120, bar.y - 330}, {bar.x + 300, bar.y + 330});
+}
+
+Drawing& Drawing::diode(Point a, Point b, bool zener) {
+    const double len = std::hypot(b.x - a.x, b.y - a.y);
+    if (len == 0) return *this;
+    const double ux = (b.x - a.x) / len, uy = (b.y - a.y) / len;
+    const Point mid = middle(a, b);
+    // a point `along` the axis from the middle and `across` it
+    const auto at = [&](int along, int across) {
+        return Point{mid.x + static_cast<int>(std::lround(along * ux - across * uy)),
+                     mid.y + static_cast<int>(std::lround(along * uy + across * ux))};
+    };
+    wire(a, at(-kDiodeHalf, 0));
+    wire(at(kDiodeHalf, 0), b);
+    polyline({at(-kDiodeHalf, -kPlateHalf), at(-kDiodeHalf, kPlateHalf), at(kDiodeHalf, 0),
+              at(-kDiodeHalf, -kPlateHalf)});
+    if (zener)
+        return polyline({at(kDiodeHalf - kTick / 2, -kPlateHalf - kTick / 2), at(kDiodeHalf, -kPlateHalf),
+                         at(kDiodeHalf, kPlateHalf), at(kDiodeHalf + kTick / 2, kPlateHalf + kTick / 2)});
+    return wire(at(kDiodeHalf, -kPlateHalf), at(kDiodeHalf, kPlateHalf));
 }
 
 Drawing& Drawing::ground(Point p) {

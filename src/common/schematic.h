@@ -34,6 +34,9 @@ public:
     // emitter (with its arrow) down, both ending 300 twips right and 300
     // above / below the base.
     Drawing& transistor(Point base);
+    // A diode from anode a to cathode b, in any direction: a triangle
+    // pointing at b and the cathode bar; a zener's bar has bent tips.
+    Drawing& diode(Point a, Point b, bool zener = false);
     // A ground bar centred on p.
     Drawing& ground(Point p);
     // An antenna symbol: a mast from `foot` up to `top` with a V at the top.

@@ -440,13 +440,13 @@ TEST(ReadRegional, ReadsBackGeneralText) {
 TEST(RoundedThrough, KeepsTheMaskedRounding) {
     const struct {
         double in;
-        const char* mask;
+        Mask mask;
         double expected;
     } cases[] = {
         {1.005, "#0.##", 1.01},   {0.0625, "#,##0.###", 0.063}, {908.5, "#,##0.", 909},
         {-2.5, "#,##0.", -3},     {1234.5678, "#,##0.#", 1234.6}, {0.00004, "##0.####", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(roundedThrough(c.in, c.mask), c.expected) << c.in << " " << c.mask;
+    for (const auto& c : cases) EXPECT_EQ(roundedThrough(c.in, c.mask), c.expected) << c.in << " " << c.mask.text();
 }
 
 // The largest double's renderings read back inside the range, also through
