@@ -16,6 +16,9 @@
 #include "calc/antennas/multiband_form.h"
 #include "calc/antennas/shortened_vertical_form.h"
 #include "calc/antennas/small_loop_form.h"
+#include "calc/capacitors/plate_form.h"
+#include "calc/capacitors/ripple_form.h"
+#include "calc/capacitors/series_form.h"
 #include "calc/lc/bandpass_form.h"
 #include "calc/lc/coil_form.h"
 #include "calc/lc/filters_form.h"
@@ -39,6 +42,10 @@
 #include "calc/reference/prefixes_form.h"
 #include "calc/reference/temperature_form.h"
 #include "calc/reference/wire_section_form.h"
+#include "calc/resistors/attenuator_form.h"
+#include "calc/resistors/divider_form.h"
+#include "calc/resistors/parallel_form.h"
+#include "calc/resistors/zener_form.h"
 #include "calc/volts/db_form.h"
 #include "calc/volts/dbmicrovolt_form.h"
 #include "calc/volts/dbw_form.h"
@@ -108,14 +115,14 @@ std::vector<MenuItem> mainMenu() {
              modal("mnulineebifilari", "Imp.linea bifilare", Frmlineebifilari::kName),
              modal("mnulunghezza", "Lung.Elettrica", Frmlungelettrica::kName)}),
         sub("mnucapacità", "&Condensatori",
-            {modal("mnucondensatori", "C/serie", "frmcondensatori"),
-             modal("mnuripple", "C/anti ripple", "frmripple"),
-             modal("mnucostrcondensatori", "Costr.condensatori", "frmcostruzionecondensatori")}),
+            {modal("mnucondensatori", "C/serie", Frmcondensatori::kName),
+             modal("mnuripple", "C/anti ripple", Frmripple::kName),
+             modal("mnucostrcondensatori", "Costr.condensatori", Frmcostruzionecondensatori::kName)}),
         sub("mnures", "&Resistenze",
-            {modal("mnuresistenze", "R/parallelo", "frmresistenze"),
-             modal("mnupartitori", "Partitori resist.", "frmpartitori"),
-             modal("mnuattenuatorires", "Attenuatori resistivi", "frmattenuatorires"),
-             modal("mnureszener", "Res.per Zener", "frmreszener")}),
+            {modal("mnuresistenze", "R/parallelo", Frmresistenze::kName),
+             modal("mnupartitori", "Partitori resist.", Frmpartitori::kName),
+             modal("mnuattenuatorires", "Attenuatori resistivi", Frmattenuatorires::kName),
+             modal("mnureszener", "Res.per Zener", Frmreszener::kName)}),
         sub("mnutransistor", "Transistor",
             {modal("mnucommonemitter", "Common Emitter", Frmpolarizztransistor::kName)}),
         modal("mnutrasformatori", "&Trasformatori", Frmtrasformatori::kName),

@@ -14,11 +14,7 @@ namespace ondalab {
 namespace {
 
 // Menu entries whose forms are not built yet; remove a name as its form lands.
-const std::set<std::string> kStillToBuild = {
-    "frmcondensatori",     "frmripple",         "frmcostruzionecondensatori",
-    "frmresistenze",       "frmpartitori",      "frmattenuatorires",
-    "frmreszener",
-};
+const std::set<std::string> kStillToBuild = {};
 
 void leaves(const std::vector<MenuItem>& items, std::vector<const MenuItem*>& out) {
     for (const auto& item : items) {

@@ -1,6 +1,8 @@
 // A home-made parallel-plate capacitor: C = e0 k S / d.
 #pragma once
 
+#include "common/mask.h"
+
 namespace ondalab::plate {
 
 // Permittivity of free space in picofarad per centimetre (8.85 pF/m).
@@ -14,7 +16,7 @@ inline constexpr double kCelluloid = 3;
 inline constexpr double kCeramic = 5.6;
 inline constexpr double kGlassEpoxy = 4.6;
 // The capacitance is given to one decimal.
-inline constexpr const char* kRoundingMask = "#,##0.#";
+inline constexpr Mask kRoundingMask = "#,##0.#";
 
 // Picofarad for a plate area in square centimetres, a spacing in
 // millimetres and a dielectric constant k: (0.0885 k) S / (d / 10), held in

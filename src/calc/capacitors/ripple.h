@@ -3,6 +3,8 @@
 // ripple there at the given load current.
 #pragma once
 
+#include "common/mask.h"
+
 namespace ondalab::ripple {
 
 inline constexpr double kPercent = 100;
@@ -14,8 +16,8 @@ inline constexpr double kPeakToPeakFactor = 2.8;
 inline constexpr double kMicro = 1e6;
 // The ripple volts are shown, and used further on, to three decimals; the
 // capacitance to whole microfarad.
-inline constexpr const char* kVoltsMask = "#,##0.###";
-inline constexpr const char* kMicrofaradMask = "#,##0.";
+inline constexpr Mask kVoltsMask = "#,##0.###";
+inline constexpr Mask kMicrofaradMask = "#,##0.";
 
 struct Ripple {
     double rms;         // volts, rounded to three decimals

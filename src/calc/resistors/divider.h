@@ -2,10 +2,12 @@
 // across each resistor.
 #pragma once
 
+#include "common/mask.h"
+
 namespace ondalab::divider {
 
 // The current is shown to four decimals of an ampere.
-inline constexpr const char* kCurrentMask = "##0.####";
+inline constexpr Mask kCurrentMask = "##0.####";
 
 struct Divider {
     double current;       // amperes, held in single precision

@@ -1,0 +1,14 @@
+// Two resistors in parallel.
+#pragma once
+
+#include "calc/resistors/pair_form.h"
+
+namespace ondalab {
+
+class Frmresistenze : public PairForm {
+public:
+    static constexpr const char* kName = "frmresistenze";
+    explicit Frmresistenze(Workbench& wb);
+};
+
+}  // namespace ondalab
