@@ -3,15 +3,15 @@
 namespace ondalab {
 
 namespace {
-constexpr int kLabelDrop = 45;      // the caption's baseline against the box's text
 constexpr int kLabelHeight = 300;
 }  // namespace
 
 void addInputRow(std::vector<ControlSpec>& controls, const InputRow& row) {
     controls.push_back({.kind = ControlKind::Label,
                         .name = row.label,
-                        .rect = {row.labelLeft, row.top + kLabelDrop, row.labelWidth, kLabelHeight},
+                        .rect = {row.labelLeft, row.top + row.labelDrop, row.labelWidth, kLabelHeight},
                         .text = row.caption,
+                        .tooltip = row.labelTooltip,
                         .font = row.labelFont,
                         .align = row.labelAlign});
     controls.push_back({.kind = ControlKind::TextBox,

@@ -9,10 +9,10 @@
 namespace ondalab {
 
 // One input row: a caption label and the text box beside it. The label
-// stands 45 twips lower than the box so that their texts line up.
+// stands labelDrop twips lower than the box so that their texts line up.
 struct InputRow {
     std::string label;    // "Label1"
-    std::string caption;  // "FREQUENZA in MHz"
+    std::string caption = {};  // "FREQUENZA in MHz"; empty when a mode sets it
     std::string box;      // "txtfrequenza"
     int top = 0;
     int labelLeft = 240;
@@ -24,6 +24,8 @@ struct InputRow {
     std::string text = {};  // the box's default text
     Align labelAlign = Align::Left;
     Font labelFont = {};
+    int labelDrop = 45;  // how much lower than the box the label stands
+    std::string labelTooltip = {};
 };
 
 void addInputRow(std::vector<ControlSpec>& controls, const InputRow& row);

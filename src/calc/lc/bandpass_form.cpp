@@ -35,7 +35,7 @@ std::vector<ControlSpec> bandpassControls() {
              "intende "
              "non attenuare.",
          .font = {.points = 9}},
-        {.kind = K::Image, .name = "Image1", .rect = {420, 1800, 6600, 800}, .picture = chainSketch()},
+        schematic::imageControl("Image1", {420, 1800, 6600, 800}, chainSketch()),
         {.kind = K::Button,
          .name = "Command1",
          .rect = {240, 2760, 2200, 450},
@@ -53,9 +53,9 @@ std::vector<ControlSpec> bandpassControls() {
 Frmpassabanda::Frmpassabanda(Workbench& wb)
     : Form(wb, {.name = kName, .caption = "FILTRI PASSA BANDA", .rect = {0, 0, 7560, 3750}},
            bandpassControls()) {
-    onClick("Command1", &Frmpassabanda::Command1_Click);
-    onClick("Command2", &Frmpassabanda::Command2_Click);
-    onClick("Command3", &Frmpassabanda::Command3_Click);
+    onClick(ctl("Command1"), &Frmpassabanda::Command1_Click);
+    onClick(ctl("Command2"), &Frmpassabanda::Command2_Click);
+    onClick(ctl("Command3"), &Frmpassabanda::Command3_Click);
 }
 
 void Frmpassabanda::goTo(const char* form) {

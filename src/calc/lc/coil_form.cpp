@@ -4,6 +4,7 @@
 
 #include "calc/lc/coil.h"
 #include "common/fault.h"
+#include "common/layout.h"
 #include "common/schematic.h"
 #include "common/workbench.h"
 
@@ -12,7 +13,7 @@ namespace ondalab {
 namespace {
 
 constexpr std::array<const char*, 2> kInputCaptions = {"induttanza in uH :", "numero di spire :"};
-constexpr const char* kTurnsMask = "#,##0.#";
+constexpr Mask kTurnsMask = "#,##0.#";
 
 // A coil wound on its former, with the diameter and the length marked.
 Picture coilSketch() {
@@ -33,9 +34,20 @@ Picture coilSketch() {
     return d.picture();
 }
 
+// The input rows of this form: caption at 120, box at 3200, the caption 50
+// twips lower than its box.
+InputRow coilRow(InputRow row) {
+    row.labelLeft = 120;
+    row.labelWidth = 3000;
+    row.boxLeft = 3200;
+    row.boxWidth = 1400;
+    row.labelDrop = 50;
+    return row;
+}
+
 std::vector<ControlSpec> coilControls() {
     using K = ControlKind;
-    return {
+    std::vector<ControlSpec> c = {
         {.kind = K::Frame, .name = "Frame1", .rect = {120, 120, 3600, 1020}, .text = "Opzioni"},
         {.kind = K::Option,
          .name = "Option1(0)",
@@ -47,56 +59,55 @@ std::vector<ControlSpec> coilControls() {
          .rect = {240, 740, 3400, 300},
          .text = "Trovare il valore dell'Induttanza",
          .group = "Frame1"},
-        {.kind = K::Image, .name = "Image1", .rect = {3960, 120, 3000, 1260}, .picture = coilSketch()},
-        {.kind = K::Label, .name = "lblinput", .rect = {120, 1480, 3000, 300}},
-        {.kind = K::TextBox, .name = "txtinput", .rect = {3200, 1430, 1400, 360}},
-        {.kind = K::Label,
-         .name = "lbldiametro",
-         .rect = {120, 1900, 3000, 300},
-         .text = "diametro interno in millimetri",
-         .tooltip = "calcolato al centro spira"},
-        {.kind = K::TextBox,
-         .name = "txtdiametro",
-         .rect = {3200, 1850, 1400, 360},
-         .tooltip = "diametro del supporto"},
-        {.kind = K::Label,
-         .name = "lbllunghezza",
-         .rect = {120, 2320, 3000, 300},
-         .text = "lunghezza bobina  in millimetri"},
-        {.kind = K::TextBox,
-         .name = "txtlunghezza",
-         .rect = {3200, 2270, 1400, 360},
-         .tooltip = "digitare un dato compatibile con la sezione del filo"},
-        {.kind = K::Label,
-         .name = "lbloutput",
-         .rect = {120, 2820, 4900, 330},
-         .visible = false,
-         .border = true},
-        {.kind = K::Label,
-         .name = "lbllunghezzafilo",
-         .rect = {120, 3240, 4900, 330},
-         .visible = false,
-         .border = true},
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {5300, 2780, 1700, 400}, .text = "CALCOLA"},
-        {.kind = K::Button, .name = "cmdesci", .rect = {5300, 3220, 1700, 400}, .text = "ESCI"},
-        {.kind = K::Label,
-         .name = "Label1",
-         .rect = {120, 3760, 6900, 820},
-         .text =
-             "Le bobine si intendono monostrato senza schermo e senza nucleo. Il massimo Q si ottiene con un "
-             "rapporto L/D circa = 2. I valori ottenuti sono teorici e si discosteranno sempre di più da "
-             "quelli "
-             "reali con l'aumentare della frequenza, in particolare oltre i 30/40 MHz."},
-        {.kind = K::Label,
-         .name = "Label2",
-         .rect = {120, 4640, 6900, 440},
-         .text = "La formula adottata è quella proposta dal \"The Radio Amateur's Hand Book ARRL\" ed è "
-                 "indipendente dal diametro del conduttore"},
-        {.kind = K::Label,
-         .name = "Label3",
-         .rect = {120, 5140, 6900, 440},
-         .text = "La lunghezza della bobina deve essere compatibile con la sezione del conduttore"},
+        schematic::imageControl("Image1", {3960, 120, 3000, 1260}, coilSketch()),
     };
+    addInputRow(c, coilRow({.label = "lblinput", .box = "txtinput", .top = 1430}));
+    addInputRow(c, coilRow({.label = "lbldiametro",
+                            .caption = "diametro interno in millimetri",
+                            .box = "txtdiametro",
+                            .top = 1850,
+                            .tooltip = "diametro del supporto",
+                            .labelTooltip = "calcolato al centro spira"}));
+    addInputRow(c, coilRow({.label = "lbllunghezza",
+                            .caption = "lunghezza bobina  in millimetri",
+                            .box = "txtlunghezza",
+                            .top = 2270,
+                            .tooltip = "digitare un dato compatibile con la sezione del filo"}));
+    c.insert(
+        c.end(),
+        {
+            {.kind = K::Label,
+             .name = "lbloutput",
+             .rect = {120, 2820, 4900, 330},
+             .visible = false,
+             .border = true},
+            {.kind = K::Label,
+             .name = "lbllunghezzafilo",
+             .rect = {120, 3240, 4900, 330},
+             .visible = false,
+             .border = true},
+            {.kind = K::Button, .name = "cmdcalcola", .rect = {5300, 2780, 1700, 400}, .text = "CALCOLA"},
+            {.kind = K::Button, .name = "cmdesci", .rect = {5300, 3220, 1700, 400}, .text = "ESCI"},
+            {.kind = K::Label,
+             .name = "Label1",
+             .rect = {120, 3760, 6900, 820},
+             .text =
+                 "Le bobine si intendono monostrato senza schermo e senza nucleo. Il massimo Q si ottiene "
+                 "con un "
+                 "rapporto L/D circa = 2. I valori ottenuti sono teorici e si discosteranno sempre di più da "
+                 "quelli "
+                 "reali con l'aumentare della frequenza, in particolare oltre i 30/40 MHz."},
+            {.kind = K::Label,
+             .name = "Label2",
+             .rect = {120, 4640, 6900, 440},
+             .text = "La formula adottata è quella proposta dal \"The Radio Amateur's Hand Book ARRL\" ed è "
+                     "indipendente dal diametro del conduttore"},
+            {.kind = K::Label,
+             .name = "Label3",
+             .rect = {120, 5140, 6900, 440},
+             .text = "La lunghezza della bobina deve essere compatibile con la sezione del conduttore"},
+        });
+    return c;
 }
 
 }  // namespace
@@ -109,27 +120,23 @@ Frmbobine::Frmbobine(Workbench& wb)
             .faultFocus = "txtinput"},
            coilControls()) {
     onClick("Option1", &Frmbobine::Option1_Click);
-    onClick("cmdcalcola", &Frmbobine::cmdcalcola_Click);
-    onClick("cmdesci", &Frmbobine::cmdesci_Click);
+    onClick(ctl("cmdcalcola"), &Frmbobine::cmdcalcola_Click);
+    onClick(ctl("cmdesci"), &Frmbobine::cmdesci_Click);
 }
 
 void Frmbobine::Option1_Click(int index) {
-    (*this)["lbloutput"].setVisible(false);
-    (*this)["lbllunghezzafilo"].setVisible(false);
-    (*this)["lblinput"].setText(kInputCaptions[static_cast<size_t>(index)]);
+    lbloutput_.setVisible(false);
+    lbllunghezzafilo_.setVisible(false);
+    lblinput_.setText(kInputCaptions[static_cast<size_t>(index)]);
 }
 
 void Frmbobine::cmdcalcola_Click() {
-    const double d = num("txtdiametro");
-    const double s = num("txtlunghezza");
-    const double x = num("txtinput");
-    const double p = finite(x * d * s);
-    if (p == 0) {
-        warning("MANCANO DATI");
-        setFocus("txtinput");
-    } else if (p > 0) {
+    const double d = num(txtdiametro_);
+    const double s = num(txtlunghezza_);
+    const double x = num(txtinput_);
+    if (missingDataOk(x * d * s, txtinput_)) {
         std::string output, wire;
-        if ((*this)["Option1(0)"].checked()) {  // x is the inductance in microhenry
+        if (option1_[0]->checked()) {  // x is the inductance in microhenry
             const std::string turns = masked(coil::turnsFor(x, d, s), kTurnsMask);
             const double rounded = readRegional(turns, fmt());  // the wire is wound for the turns shown
             output = "numero di spire  :   " + turns + " in aria";
@@ -139,12 +146,12 @@ void Frmbobine::cmdcalcola_Click() {
             output = "microHenry :   " + shortT(l);
             wire = "lunghezza del filo : " + general(coil::wireLengthCm(x, d)) + " cm.";
         }
-        (*this)["lbloutput"].setText(output);
-        (*this)["lbllunghezzafilo"].setText(wire);
+        lbloutput_.setText(output);
+        lbllunghezzafilo_.setText(wire);
     }
-    // Whatever happened above, the result lines are shown again.
-    (*this)["lbloutput"].setVisible(true);
-    (*this)["lbllunghezzafilo"].setVisible(true);
+    // Whatever the check said, the result lines are shown again.
+    lbloutput_.setVisible(true);
+    lbllunghezzafilo_.setVisible(true);
 }
 
 }  // namespace ondalab

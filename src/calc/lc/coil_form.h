@@ -3,6 +3,8 @@
 // calculators open it beside themselves (coil_opener.h).
 #pragma once
 
+#include <vector>
+
 #include "common/form.h"
 
 namespace ondalab {
@@ -16,6 +18,14 @@ private:
     void Option1_Click(int index);
     void cmdcalcola_Click();
     void cmdesci_Click() { close(); }
+
+    std::vector<Control*> option1_ = ctlArray("Option1");
+    Control& lblinput_ = ctl("lblinput");
+    Control& txtinput_ = ctl("txtinput");
+    Control& txtdiametro_ = ctl("txtdiametro");
+    Control& txtlunghezza_ = ctl("txtlunghezza");
+    Control& lbloutput_ = ctl("lbloutput");
+    Control& lbllunghezzafilo_ = ctl("lbllunghezzafilo");
 };
 
 }  // namespace ondalab

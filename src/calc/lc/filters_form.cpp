@@ -42,8 +42,8 @@ constexpr Point kPicturePlace = {240, 840};  // where the chosen cell's picture 
 constexpr int kPictureWidth = 3700;
 constexpr int kPictureHeight = 2100;
 constexpr int kRightPictureLeft = 4900;
-constexpr const char* kInductanceMask = "#,##0.##";
-constexpr const char* kCapacitanceMask = "#,##0.#";
+constexpr Mask kInductanceMask = "#,##0.##";
+constexpr Mask kCapacitanceMask = "#,##0.#";
 
 // A filter cell between an input and an output pair of terminals: the top
 // rail carries the series parts, the shunt parts go down to the ground rail.
@@ -92,6 +92,14 @@ Picture cellSketch(Pass pass, Cell cell) {
     return d.picture();
 }
 
+// A cell's picture, which the user clicks to choose that cell.
+ControlSpec cellImage(std::string name, int left, Picture cell) {
+    ControlSpec c = schematic::imageControl(
+        std::move(name), {left, kPicturePlace.y, kPictureWidth, kPictureHeight}, std::move(cell));
+    c.tooltip = "clicca su di me";
+    return c;
+}
+
 std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
     using K = ControlKind;
     const Point tRight = {kRightPictureLeft + (t.titleAt.x - kPicturePlace.x), t.titleAt.y};
@@ -103,11 +111,7 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
          .fore = colors::red,
          .font = {.bold = true},
          .align = Align::Center},
-        {.kind = K::Image,
-         .name = "Image1",
-         .rect = {kPicturePlace.x, kPicturePlace.y, kPictureWidth, kPictureHeight},
-         .tooltip = "clicca su di me",
-         .picture = cellSketch(pass, Cell::Pi)},
+        cellImage("Image1", kPicturePlace.x, cellSketch(pass, Cell::Pi)),
         {.kind = K::Label,
          .name = "lblpigreco",
          .rect = {t.titleAt.x, t.titleAt.y, 2400, 300},
@@ -115,11 +119,7 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
          .tooltip = "clicca sul circuito",
          .fore = colors::blue,
          .font = {.bold = true}},
-        {.kind = K::Image,
-         .name = "Image2",
-         .rect = {kRightPictureLeft, kPicturePlace.y, kPictureWidth, kPictureHeight},
-         .tooltip = "clicca su di me",
-         .picture = cellSketch(pass, Cell::T)},
+        cellImage("Image2", kRightPictureLeft, cellSketch(pass, Cell::T)),
         {.kind = K::Label,
          .name = "lblT",
          .rect = {tRight.x, tRight.y, 2400, 300},
@@ -159,74 +159,72 @@ FilterForm::FilterForm(Workbench& wb, Pass pass, const FilterTexts& texts)
            filterControls(pass, texts)),
       pass_(pass),
       titleAt_(texts.titleAt) {
-    onClick("Image1", &FilterForm::Image1_Click);
-    onClick("Image2", &FilterForm::Image2_Click);
-    onClick("cmdcalcola", &FilterForm::cmdcalcola_Click);
-    onClick("cmdbobine", &FilterForm::cmdbobine_Click);
-    onClick("cmdesci", &FilterForm::cmdesci_Click);
+    onClick(image1_, &FilterForm::Image1_Click);
+    onClick(image2_, &FilterForm::Image2_Click);
+    onClick(cmdcalcola_, &FilterForm::cmdcalcola_Click);
+    onClick(cmdbobine_, &FilterForm::cmdbobine_Click);
+    onClick(ctl("cmdesci"), &FilterForm::cmdesci_Click);
 }
 
 void FilterForm::Form_Load() {
     // the choice state: both pictures and the instruction; the exit button stays
-    (*this)["lblistruzione"].setVisible(true);
-    for (const char* name : {"lblfrequenza", "lblimpedenza", "txtfrequenza", "txtimpedenza", "lblinduttanza",
-                             "lblcapacità", "cmdcalcola", "cmdbobine", "lblnota"})
-        (*this)[name].setVisible(false);
+    lblistruzione_.setVisible(true);
+    for (Control* c : {&lblfrequenza_, &lblimpedenza_, &txtfrequenza_, &txtimpedenza_, &lblinduttanza_,
+                       &lblcapacita_, &cmdcalcola_, &cmdbobine_, &lblnota_})
+        c->setVisible(false);
 }
 
 void FilterForm::Image1_Click() {
-    (*this)["Image1"].setVisible(true);
-    (*this)["Image2"].setVisible(false);
-    (*this)["lblpigreco"].setVisible(true);
-    (*this)["lblT"].setVisible(false);
-    (*this)["lblistruzione"].setVisible(false);
+    image1_.setVisible(true);
+    image2_.setVisible(false);
+    lblpigreco_.setVisible(true);
+    lblT_.setVisible(false);
+    lblistruzione_.setVisible(false);
     showDataEntry();
-    (*this)["Image1"].setTooltip("");
-    setFocus("txtfrequenza");
+    image1_.setTooltip("");
+    setFocus(txtfrequenza_);
 }
 
 void FilterForm::Image2_Click() {
-    (*this)["Image2"].setVisible(true);
-    (*this)["Image1"].setVisible(false);
-    (*this)["lblT"].setVisible(true);
-    (*this)["lblpigreco"].setVisible(false);
-    (*this)["lblistruzione"].setVisible(false);
-    (*this)["Image2"].move(kPicturePlace.x, kPicturePlace.y);  // into the place of the pi picture
-    (*this)["lblT"].move(titleAt_.x, titleAt_.y);
+    image2_.setVisible(true);
+    image1_.setVisible(false);
+    lblT_.setVisible(true);
+    lblpigreco_.setVisible(false);
+    lblistruzione_.setVisible(false);
+    image2_.move(kPicturePlace.x, kPicturePlace.y);  // into the place of the pi picture
+    lblT_.move(titleAt_.x, titleAt_.y);
     showDataEntry();
-    (*this)["Image2"].setTooltip("");
-    setFocus("txtfrequenza");
+    image2_.setTooltip("");
+    setFocus(txtfrequenza_);
 }
 
 void FilterForm::showDataEntry() {
-    (*this)["lblfrequenza"].move(4180, 1020);
-    (*this)["lblimpedenza"].move(4180, 1700);
-    (*this)["txtfrequenza"].move(6800, 850);
-    (*this)["txtimpedenza"].move(6800, 1550);
-    for (const char* name :
-         {"lblfrequenza", "lblimpedenza", "txtfrequenza", "txtimpedenza", "cmdcalcola", "cmdbobine"})
-        (*this)[name].setVisible(true);
+    lblfrequenza_.move(4180, 1020);
+    lblimpedenza_.move(4180, 1700);
+    txtfrequenza_.move(6800, 850);
+    txtimpedenza_.move(6800, 1550);
+    for (Control* c :
+         {&lblfrequenza_, &lblimpedenza_, &txtfrequenza_, &txtimpedenza_, &cmdcalcola_, &cmdbobine_})
+        c->setVisible(true);
 }
 
 void FilterForm::cmdcalcola_Click() {
-    const double f = num("txtfrequenza");
-    const double z = num("txtimpedenza");
-    if (!missingDataOk(f * z, "txtfrequenza")) return;
-    const Cell cell = (*this)["Image1"].visible() ? Cell::Pi : Cell::T;
+    const double f = num(txtfrequenza_);
+    const double z = num(txtimpedenza_);
+    if (!missingDataOk(f * z, txtfrequenza_)) return;
+    const Cell cell = image1_.visible() ? Cell::Pi : Cell::T;
     const auto v = filters::design(pass_, cell, f, z);
     const std::string l = masked(v.microhenry, kInductanceMask);
     // the capacitance goes through one decimal and back, held in single precision
     const double c = finite(toSingle(roundThrough(v.picofarad, kCapacitanceMask)));
     const std::string cText = shortT(c);
-    Control& lLabel = (*this)["lblinduttanza"];
-    Control& cLabel = (*this)["lblcapacità"];
-    lLabel.move(4180, 2300);
-    cLabel.move(4180, 2900);
-    lLabel.setVisible(true);
-    cLabel.setVisible(true);
-    lLabel.setText("INDUTTANZA in microHENRY di L : " + l);
-    cLabel.setText("CAPACITA' in picoFARAD di C : " + cText);
-    (*this)["lblnota"].setVisible(true);
+    lblinduttanza_.move(4180, 2300);
+    lblcapacita_.move(4180, 2900);
+    lblinduttanza_.setVisible(true);
+    lblcapacita_.setVisible(true);
+    lblinduttanza_.setText("INDUTTANZA in microHENRY di L : " + l);
+    lblcapacita_.setText("CAPACITA' in picoFARAD di C : " + cText);
+    lblnota_.setVisible(true);
 }
 
 void FilterForm::cmdbobine_Click() {

@@ -35,6 +35,20 @@ private:
 
     filters::Pass pass_;
     Point titleAt_;
+    Control& lblistruzione_ = ctl("lblistruzione");
+    Control& image1_ = ctl("Image1");
+    Control& image2_ = ctl("Image2");
+    Control& lblpigreco_ = ctl("lblpigreco");
+    Control& lblT_ = ctl("lblT");
+    Control& lblfrequenza_ = ctl("lblfrequenza");
+    Control& txtfrequenza_ = ctl("txtfrequenza");
+    Control& lblimpedenza_ = ctl("lblimpedenza");
+    Control& txtimpedenza_ = ctl("txtimpedenza");
+    Control& lblinduttanza_ = ctl("lblinduttanza");
+    Control& lblcapacita_ = ctl("lblcapacità");
+    Control& lblnota_ = ctl("lblnota");
+    Control& cmdcalcola_ = ctl("cmdcalcola");
+    Control& cmdbobine_ = ctl("cmdbobine");
 };
 
 class Frmpassabasso : public FilterForm {

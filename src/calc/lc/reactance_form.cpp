@@ -4,6 +4,7 @@
 
 #include "calc/lc/reactance.h"
 #include "common/fault.h"
+#include "common/layout.h"
 
 namespace ondalab {
 
@@ -19,7 +20,7 @@ const std::array<Mode, 2> kModes = {{
     {"XC in Ohm = 159.000 : (Mhz x pF)", {"Mhz", "picoF", "XC Ohm"}},
 }};
 
-constexpr const char* kResultMask = "#,##0.###";
+constexpr Mask kResultMask = "#,##0.###";
 
 std::vector<ControlSpec> reattanzaControls() {
     using K = ControlKind;
@@ -41,20 +42,18 @@ std::vector<ControlSpec> reattanzaControls() {
                  .rect = {240, 1080, 5280, 330},
                  .font = {.points = 9, .bold = true},
                  .align = Align::Center});
-    const auto unit = [](std::string name, int top) {
-        return ControlSpec{.kind = K::Label,
-                           .name = std::move(name),
-                           .rect = {840, top + 45, 1500, 300},
-                           .align = Align::Right};
-    };
-    const auto box = [](std::string name, int top) {
-        return ControlSpec{.kind = K::TextBox, .name = std::move(name), .rect = {2520, top, 1800, 360}};
-    };
-    c.push_back(box("txtinput(0)", 1620));
-    c.push_back(unit("lblinput(0)", 1620));
-    c.push_back(box("txtinput(1)", 2100));
-    c.push_back(unit("lblinput(1)", 2100));
-    c.push_back(unit("lblinput(2)", 2640));
+    for (int i = 0; i < 2; ++i)
+        addInputRow(c, {.label = indexed("lblinput", i),
+                        .box = indexed("txtinput", i),
+                        .top = 1620 + i * 480,
+                        .labelLeft = 840,
+                        .labelWidth = 1500,
+                        .boxLeft = 2520,
+                        .boxWidth = 1800,
+                        .labelAlign = Align::Right});
+    // the result row: a framed label where the box would be
+    c.push_back(
+        {.kind = K::Label, .name = "lblinput(2)", .rect = {840, 2685, 1500, 300}, .align = Align::Right});
     c.push_back({.kind = K::Label, .name = "lblinput(3)", .rect = {2520, 2640, 1800, 360}, .border = true});
     c.push_back({.kind = K::Label,
                  .name = "Label1",
@@ -73,25 +72,24 @@ Frmreattanza::Frmreattanza(Workbench& wb)
            {.name = kName, .caption = "Reattanza ", .rect = {0, 0, 5880, 4770}, .faultFocus = "txtinput(0)"},
            reattanzaControls()) {
     onClick("Option1", &Frmreattanza::Option1_Click);
-    onClick("cmdcalcola", &Frmreattanza::cmdcalcola_Click);
-    onClick("cmnesci", &Frmreattanza::cmnesci_Click);
+    onClick(ctl("cmdcalcola"), &Frmreattanza::cmdcalcola_Click);
+    onClick(ctl("cmnesci"), &Frmreattanza::cmnesci_Click);
 }
 
 void Frmreattanza::Option1_Click(int index) {
     const Mode& m = kModes[static_cast<size_t>(index)];
-    (*this)["lblfantasma"].setText(m.formula);
-    for (size_t i = 0; i < m.names.size(); ++i) (*this)("lblinput", i).setText(m.names[i]);
+    lblfantasma_.setText(m.formula);
+    for (size_t i = 0; i < m.names.size(); ++i) lblinput_[i]->setText(m.names[i]);
 }
 
 void Frmreattanza::cmdcalcola_Click() {
-    const double f = num("txtinput(0)");
+    const double f = num(*txtinput_[0]);
     // the inductance or capacitance is held in single precision
-    const double x = finite(toSingle(num("txtinput(1)")));
-    if (!missingDataOk(f * x, "txtinput(0)")) return;
+    const double x = finite(toSingle(num(*txtinput_[1])));
+    if (!missingDataOk(f * x, *txtinput_[0])) return;
     // with no option chosen the capacitive formula applies
-    const double result =
-        (*this)["Option1(0)"].checked() ? reactance::inductive(f, x) : reactance::capacitive(f, x);
-    (*this)["lblinput(3)"].setText(masked(result, kResultMask));
+    const double result = option1_[0]->checked() ? reactance::inductive(f, x) : reactance::capacitive(f, x);
+    lblinput_[3]->setText(masked(result, kResultMask));
 }
 
 }  // namespace ondalab

@@ -2,6 +2,8 @@
 // press CALCOLA.
 #pragma once
 
+#include <vector>
+
 #include "common/form.h"
 
 namespace ondalab {
@@ -15,6 +17,11 @@ private:
     void Option1_Click(int index);
     void cmdcalcola_Click();
     void cmnesci_Click() { close(); }
+
+    std::vector<Control*> option1_ = ctlArray("Option1");
+    std::vector<Control*> txtinput_ = ctlArray("txtinput");
+    std::vector<Control*> lblinput_ = ctlArray("lblinput");  // (3) shows the result
+    Control& lblfantasma_ = ctl("lblfantasma");
 };
 
 }  // namespace ondalab

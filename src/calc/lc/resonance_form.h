@@ -16,6 +16,13 @@ private:
     void cmdcalcola_Click();
     void cmdchiamabobine_Click();
     void cdmesci_Click() { close(); }
+
+    Control& txtinduttanza_ = ctl("txtinduttanza");
+    Control& txtcapacita_ = ctl("txtcapacità");
+    Control& lbloutputfrequenza_ = ctl("lbloutputfrequenza");
+    Control& lbloutputmetri_ = ctl("lbloutputmetri");
+    Control& lbloutputresistenza_ = ctl("lbloutputresistenza");
+    Control& lblfantasma_ = ctl("lblfantasma");
 };
 
 }  // namespace ondalab

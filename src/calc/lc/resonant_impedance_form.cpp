@@ -3,13 +3,23 @@
 #include "calc/lc/resonant_impedance.h"
 #include "calc/lc/rlc_sketch.h"
 #include "common/fault.h"
+#include "common/layout.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kFrequencyMask = "###,##0.###";
-constexpr const char* kParallelMask = "###,##0.#";
+constexpr Mask kFrequencyMask = "###,##0.###";
+constexpr Mask kParallelMask = "###,##0.#";
+
+// An input row of this form: the caption at `left`, its box 2700 further right.
+InputRow rowAt(int left, InputRow row) {
+    row.labelLeft = left;
+    row.labelWidth = 2640;
+    row.boxLeft = left + 2700;
+    row.boxWidth = 1260;
+    return row;
+}
 
 std::vector<ControlSpec> imprisonanzaControls() {
     using K = ControlKind;
@@ -25,20 +35,14 @@ std::vector<ControlSpec> imprisonanzaControls() {
                  .align = Align::Center});
     // capacitance and resistance on the left, inductance beside the
     // capacitance; focus order C, L, R
-    const auto input = [&c](std::string label, const char* caption, std::string box, const char* text,
-                            int left, int top) {
-        c.push_back({.kind = K::Label,
-                     .name = std::move(label),
-                     .rect = {left, top + 45, 2640, 300},
-                     .text = caption});
-        c.push_back({.kind = K::TextBox,
-                     .name = std::move(box),
-                     .rect = {left + 2700, top, 1260, 360},
-                     .text = text});
-    };
-    input("lblC", "CAPACITA'  IN picoFARAD", "txtC", "", 120, 1000);
-    input("lblL", "INDUTTANZA IN microHENRY", "txtL", "", 4320, 1000);
-    input("lblR", "RESISTENZA IN OHM", "txtR", "0.1", 120, 1480);
+    addInputRow(
+        c, rowAt(120, {.label = "lblC", .caption = "CAPACITA'  IN picoFARAD", .box = "txtC", .top = 1000}));
+    addInputRow(
+        c, rowAt(4320, {.label = "lblL", .caption = "INDUTTANZA IN microHENRY", .box = "txtL", .top = 1000}));
+    addInputRow(
+        c,
+        rowAt(120,
+              {.label = "lblR", .caption = "RESISTENZA IN OHM", .box = "txtR", .top = 1480, .text = "0.1"}));
     const char* results[] = {"lblfrequenza", "lblzserie", "lblzparallelo"};
     int top = 2100;
     for (const char* r : results) {
@@ -55,9 +59,8 @@ std::vector<ControlSpec> imprisonanzaControls() {
                  .rect = {5460, 3240, rlc_sketch::kParallelWidth, 255},
                  .text = "risonanza parallelo",
                  .align = Align::Center});
-    rlc_sketch::Names names;
-    rlc_sketch::addSeries(c, names, 5460, 2400);
-    rlc_sketch::addParallel(c, names, 5460, 3540);
+    c.push_back(rlc_sketch::seriesImage("Image1", {5460, 2400}));
+    c.push_back(rlc_sketch::parallelImage("Image2", {5460, 3540}));
     c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {840, 3840, 1800, 500}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cdmesci", .rect = {3000, 3840, 1800, 500}, .text = "E S C I"});
     return c;
@@ -74,18 +77,17 @@ Frmimprisonanza::Frmimprisonanza(Workbench& wb)
             .centred = true,
             .faultFocus = "txtC"},
            imprisonanzaControls()) {
-    onClick("cmdcalcola", &Frmimprisonanza::cmdcalcola_Click);
-    onClick("cdmesci", &Frmimprisonanza::cdmesci_Click);
+    onClick(ctl("cmdcalcola"), &Frmimprisonanza::cmdcalcola_Click);
+    onClick(ctl("cdmesci"), &Frmimprisonanza::cdmesci_Click);
 }
 
 void Frmimprisonanza::cmdcalcola_Click() {
-    const double r = num("txtR");
-    const double l = num("txtL");
-    const double c = num("txtC");
-    if (!missingDataOk(c * l * r, "txtC")) return;
+    const double r = num(txtR_);
+    const double l = num(txtL_);
+    const double c = num(txtC_);
+    if (!missingDataOk(c * l * r, txtC_)) return;
     if (r < resonant_impedance::kMinResistance) {
-        warning("RESISTENZA TROPPO PICCOLA", "MESSAGGIO DI AVVISO");
-        setFocus("txtR");
+        warnAndFocus(txtR_, "RESISTENZA TROPPO PICCOLA", kNoticeTitle);
         return;
     }
     const std::string frequency = masked(resonant_impedance::frequency(l, c), kFrequencyMask);
@@ -93,9 +95,9 @@ void Frmimprisonanza::cmdcalcola_Click() {
     // rendered and read back, so at most one decimal is kept
     const double parallel = roundThrough(resonant_impedance::parallelImpedance(l, r, c), kParallelMask);
 
-    (*this)["lblfrequenza"].setText("FREQUENZA DI RISONANZA : " + frequency + " MHz");
-    (*this)["lblzserie"].setText("IMPEDENZA SERIE : " + shortT(series) + " Ohm");
-    (*this)["lblzparallelo"].setText("IMPEDENZA PARALLELO : " + general(parallel) + " Ohm");
+    lblfrequenza_.setText("FREQUENZA DI RISONANZA : " + frequency + " MHz");
+    lblzserie_.setText("IMPEDENZA SERIE : " + shortT(series) + " Ohm");
+    lblzparallelo_.setText("IMPEDENZA PARALLELO : " + general(parallel) + " Ohm");
 }
 
 }  // namespace ondalab

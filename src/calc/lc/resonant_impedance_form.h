@@ -14,6 +14,13 @@ public:
 private:
     void cmdcalcola_Click();
     void cdmesci_Click() { close(); }
+
+    Control& txtC_ = ctl("txtC");
+    Control& txtL_ = ctl("txtL");
+    Control& txtR_ = ctl("txtR");
+    Control& lblfrequenza_ = ctl("lblfrequenza");
+    Control& lblzserie_ = ctl("lblzserie");
+    Control& lblzparallelo_ = ctl("lblzparallelo");
 };
 
 }  // namespace ondalab

@@ -5,14 +5,15 @@
 #include "calc/lc/rlc.h"
 #include "calc/lc/rlc_sketch.h"
 #include "common/fault.h"
+#include "common/layout.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kOhmMask = "#,##0.##";
-constexpr const char* kTotalMask = "#,##0.#";
-constexpr const char* kAngleMask = "##0.##";
+constexpr Mask kOhmMask = "#,##0.##";
+constexpr Mask kTotalMask = "#,##0.#";
+constexpr Mask kAngleMask = "##0.##";
 constexpr int kWidth = 8595;
 constexpr int kHeight = 6840;
 
@@ -28,6 +29,15 @@ const char* phaseText(rlc::Phase p) {
     return "";
 }
 
+// An input row of this form: the caption at `left`, its box 2340 further right.
+InputRow rowAt(int left, InputRow row) {
+    row.labelLeft = left;
+    row.labelWidth = 2300;
+    row.boxLeft = left + 2340;
+    row.boxWidth = 1500;
+    return row;
+}
+
 std::vector<ControlSpec> rlcControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
@@ -39,21 +49,23 @@ std::vector<ControlSpec> rlcControls() {
                  .font = {.bold = true},
                  .align = Align::Center});
     // R and L on the left, C and F on the right; focus order R, C, L, F
-    const auto input = [&c](std::string label, const char* caption, std::string box, const char* tip,
-                            int left, int top) {
-        c.push_back({.kind = K::Label,
-                     .name = std::move(label),
-                     .rect = {left, top + 45, 2300, 300},
-                     .text = caption});
-        c.push_back({.kind = K::TextBox,
-                     .name = std::move(box),
-                     .rect = {left + 2340, top, 1500, 360},
-                     .tooltip = tip});
-    };
-    input("lblresistenza", "RESISTENZA in Ohm :", "txtR", "", 120, 1000);
-    input("lblcapacità", "CAPACITA' in pF :", "txtC", "campo obbligato", 4320, 1000);
-    input("lblinduttanza", "INDUTTANZA in microH :", "txtL", "", 120, 1480);
-    input("lblfrequenza", "FREQUENZA in MHz :", "txtF", "campo obbligato", 4320, 1480);
+    addInputRow(
+        c,
+        rowAt(120, {.label = "lblresistenza", .caption = "RESISTENZA in Ohm :", .box = "txtR", .top = 1000}));
+    addInputRow(c, rowAt(4320, {.label = "lblcapacità",
+                                .caption = "CAPACITA' in pF :",
+                                .box = "txtC",
+                                .top = 1000,
+                                .tooltip = "campo obbligato"}));
+    addInputRow(
+        c,
+        rowAt(120,
+              {.label = "lblinduttanza", .caption = "INDUTTANZA in microH :", .box = "txtL", .top = 1480}));
+    addInputRow(c, rowAt(4320, {.label = "lblfrequenza",
+                                .caption = "FREQUENZA in MHz :",
+                                .box = "txtF",
+                                .top = 1480,
+                                .tooltip = "campo obbligato"}));
     const char* results[] = {"lblreattanzaInduttiva", "lblreattanzaCapacitiva", "lblreattanzatotale",
                              "lblanticipo",           "lblImpedenzaserie",      "lblimpedenzaparallelo",
                              "lblsfasamento"};
@@ -72,9 +84,8 @@ std::vector<ControlSpec> rlcControls() {
                  .rect = {5460, 3240, rlc_sketch::kParallelWidth, 255},
                  .text = "R L C in parallelo",
                  .align = Align::Center});
-    rlc_sketch::Names names;
-    rlc_sketch::addSeries(c, names, 5460, 2400);
-    rlc_sketch::addParallel(c, names, 5460, 3540);
+    c.push_back(rlc_sketch::seriesImage("Image1", {5460, 2400}));
+    c.push_back(rlc_sketch::parallelImage("Image2", {5460, 3540}));
     c.push_back({.kind = K::Button,
                  .name = "cmdcalcola",
                  .rect = {1800, 5520, 1800, 500},
@@ -97,8 +108,8 @@ FrmCircuitiRLC::FrmCircuitiRLC(Workbench& wb)
             .rect = {0, 0, kWidth, kHeight},
             .faultFocus = "txtR"},
            rlcControls()) {
-    onClick("cmdcalcola", &FrmCircuitiRLC::cmdcalcola_Click);
-    onClick("cmdesci", &FrmCircuitiRLC::cmdesci_Click);
+    onClick(ctl("cmdcalcola"), &FrmCircuitiRLC::cmdcalcola_Click);
+    onClick(ctl("cmdesci"), &FrmCircuitiRLC::cmdesci_Click);
 }
 
 void FrmCircuitiRLC::Form_Load() {
@@ -107,11 +118,11 @@ void FrmCircuitiRLC::Form_Load() {
 }
 
 void FrmCircuitiRLC::cmdcalcola_Click() {
-    const double r = num("txtR");
-    const double l = num("txtL");
-    const double c = num("txtC");
-    const double f = finite(toSingle(num("txtF")));  // the frequency is held in single precision
-    if (!missingDataOk(r * l * c * f, "txtR")) return;
+    const double r = num(txtR_);
+    const double l = num(txtL_);
+    const double c = num(txtC_);
+    const double f = finite(toSingle(num(txtF_)));  // the frequency is held in single precision
+    if (!missingDataOk(r * l * c * f, txtR_)) return;
 
     // the two reactances are kept as their rendered texts, and the net
     // reactance is the difference of those texts read back
@@ -123,13 +134,13 @@ void FrmCircuitiRLC::cmdcalcola_Click() {
     const double phi = toSingle(rlc::phaseRadians(x, r));
     const double angle = toSingle(roundThrough(rlc::degrees(phi), kAngleMask));
 
-    (*this)["lblreattanzaInduttiva"].setText("REATTANZA INDUTTIVA = " + tl + " OHM");
-    (*this)["lblreattanzaCapacitiva"].setText("REATTANZA CAPACITIVA = " + tc + " OHM");
-    (*this)["lblreattanzatotale"].setText("REATTANZA TOTALE = " + masked(x, kTotalMask) + " OHM");
-    (*this)["lblanticipo"].setText(phaseText(rlc::phaseOf(x)));
-    (*this)["lblImpedenzaserie"].setText("IMPEDENZA TOT. SERIE = " + series + " OHM");
-    (*this)["lblimpedenzaparallelo"].setText("IMPEDENZA TOT. PARALLELO = " + general(parallel) + " OHM");
-    (*this)["lblsfasamento"].setText("LO SFASAMENTO E' DI : " + shortT(angle) + " gradi");
+    lblreattanzaInduttiva_.setText("REATTANZA INDUTTIVA = " + tl + " OHM");
+    lblreattanzaCapacitiva_.setText("REATTANZA CAPACITIVA = " + tc + " OHM");
+    lblreattanzatotale_.setText("REATTANZA TOTALE = " + masked(x, kTotalMask) + " OHM");
+    lblanticipo_.setText(phaseText(rlc::phaseOf(x)));
+    lblImpedenzaserie_.setText("IMPEDENZA TOT. SERIE = " + series + " OHM");
+    lblimpedenzaparallelo_.setText("IMPEDENZA TOT. PARALLELO = " + general(parallel) + " OHM");
+    lblsfasamento_.setText("LO SFASAMENTO E' DI : " + shortT(angle) + " gradi");
 }
 
 }  // namespace ondalab

@@ -2,8 +2,6 @@
 // impedance and the phase angle.
 #pragma once
 
-#include <string>
-
 #include "common/form.h"
 
 namespace ondalab {
@@ -17,6 +15,18 @@ public:
 private:
     void cmdcalcola_Click();
     void cmdesci_Click() { close(); }
+
+    Control& txtR_ = ctl("txtR");
+    Control& txtC_ = ctl("txtC");
+    Control& txtL_ = ctl("txtL");
+    Control& txtF_ = ctl("txtF");
+    Control& lblreattanzaInduttiva_ = ctl("lblreattanzaInduttiva");
+    Control& lblreattanzaCapacitiva_ = ctl("lblreattanzaCapacitiva");
+    Control& lblreattanzatotale_ = ctl("lblreattanzatotale");
+    Control& lblanticipo_ = ctl("lblanticipo");
+    Control& lblImpedenzaserie_ = ctl("lblImpedenzaserie");
+    Control& lblimpedenzaparallelo_ = ctl("lblimpedenzaparallelo");
+    Control& lblsfasamento_ = ctl("lblsfasamento");
 };
 
 }  // namespace ondalab

@@ -1,29 +1,21 @@
 // The two small R L C drawings (series and parallel) shared by the RLC and
-// the impedance-at-resonance forms: lines, shapes and the part letters.
+// the impedance-at-resonance forms, each one Image control.
 #pragma once
 
-#include <vector>
+#include <string>
 
 #include "common/control.h"
 
 namespace ondalab::rlc_sketch {
 
-// Running indices, so that the controls of several drawings on one form
-// get distinct names ("Line1(0)", "Shape1(0)", "lblsigla(0)", ...).
-struct Names {
-    int line = 0;
-    int shape = 0;
-    int label = 0;
-};
-
 inline constexpr int kSeriesWidth = 2700;
-inline constexpr int kSeriesHeight = 700;
 inline constexpr int kParallelWidth = 2700;
-inline constexpr int kParallelHeight = 1550;
 
-// R, L and C in a row between two terminals, top-left corner at x, y.
-void addSeries(std::vector<ControlSpec>& controls, Names& names, int x, int y);
-// R, L and C side by side between two rails, top-left corner at x, y.
-void addParallel(std::vector<ControlSpec>& controls, Names& names, int x, int y);
+// R, L and C in a row between two terminals; `at` is the drawing's top-left
+// corner in client twips.
+ControlSpec seriesImage(std::string name, Point at);
+// R, L and C side by side between two rails; `at` is the corner of the
+// rails' box, the part letters stand a little above it.
+ControlSpec parallelImage(std::string name, Point at);
 
 }  // namespace ondalab::rlc_sketch

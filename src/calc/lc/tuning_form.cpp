@@ -5,6 +5,7 @@
 #include "calc/lc/coil_opener.h"
 #include "calc/lc/tuning.h"
 #include "common/fault.h"
+#include "common/layout.h"
 #include "common/schematic.h"
 #include "common/workbench.h"
 
@@ -18,7 +19,7 @@ constexpr const char* kFrequency = "FREQUENZA :";
 constexpr const char* kMicrohenry = " microH";
 constexpr const char* kPicofarad = " pF";
 constexpr const char* kMegahertz = " MHz";
-constexpr const char* kResultMask = "#,##0.###";
+constexpr Mask kResultMask = "#,##0.###";
 constexpr int kCoilTopBesideTuning = 3000;
 
 // The captions of the three rows for each mode: lblinput(i) and lblumisura(i).
@@ -62,27 +63,32 @@ std::vector<ControlSpec> tuningControls() {
                      .rect = {240, 840 + i * 400, 2600, 300},
                      .text = kOptions[static_cast<size_t>(i)],
                      .group = "Frame1"});
-    const auto caption = [](int i, int top) {
-        return ControlSpec{.kind = K::Label,
-                           .name = indexed("lblinput", i),
-                           .rect = {3050, top + 40, 1500, 300},
-                           .align = Align::Right};
-    };
-    const auto unit = [](int i, int top) {
+    // three rows: caption, box (a framed label for the result) and unit
+    constexpr int kRowTop[] = {700, 1200, 1700};
+    const auto unit = [&kRowTop](int i) {
         return ControlSpec{
-            .kind = K::Label, .name = indexed("lblumisura", i), .rect = {6250, top + 40, 950, 300}};
+            .kind = K::Label, .name = indexed("lblumisura", i), .rect = {6250, kRowTop[i] + 40, 950, 300}};
     };
-    c.push_back(caption(0, 700));
-    c.push_back({.kind = K::TextBox, .name = "txtinput1", .rect = {4650, 700, 1500, 360}});
-    c.push_back(unit(0, 700));
-    c.push_back(caption(1, 1200));
-    c.push_back({.kind = K::TextBox, .name = "txtinput2", .rect = {4650, 1200, 1500, 360}});
-    c.push_back(unit(1, 1200));
-    c.push_back(caption(2, 1700));
-    c.push_back({.kind = K::Label, .name = "lblinput(3)", .rect = {4650, 1700, 1500, 360}, .border = true});
-    c.push_back(unit(2, 1700));
+    for (int i = 0; i < 2; ++i) {
+        addInputRow(c, {.label = indexed("lblinput", i),
+                        .box = i == 0 ? "txtinput1" : "txtinput2",
+                        .top = kRowTop[i],
+                        .labelLeft = 3050,
+                        .labelWidth = 1500,
+                        .boxLeft = 4650,
+                        .boxWidth = 1500,
+                        .labelAlign = Align::Right,
+                        .labelDrop = 40});
+        c.push_back(unit(i));
+    }
+    c.push_back({.kind = K::Label,
+                 .name = "lblinput(2)",
+                 .rect = {3050, kRowTop[2] + 40, 1500, 300},
+                 .align = Align::Right});
     c.push_back(
-        {.kind = K::Image, .name = "Image1", .rect = {720, 2250, 1700, 1300}, .picture = tankSketch()});
+        {.kind = K::Label, .name = "lblinput(3)", .rect = {4650, kRowTop[2], 1500, 360}, .border = true});
+    c.push_back(unit(2));
+    c.push_back(schematic::imageControl("Image1", {720, 2250, 1700, 1300}, tankSketch()));
     c.push_back(
         {.kind = K::Button, .name = "cmdcalcola", .rect = {3050, 2350, 1950, 420}, .text = "CALCOLA"});
     c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5150, 2350, 1950, 420}, .text = "ESCI"});
@@ -103,27 +109,27 @@ Frmvalinduttanza::Frmvalinduttanza(Workbench& wb)
             .faultFocus = "txtinput1"},
            tuningControls()) {
     onClick("Option1", &Frmvalinduttanza::Option1_Click);
-    onClick("cmdcalcola", &Frmvalinduttanza::cmdcalcola_Click);
-    onClick("cmdchiamabobine", &Frmvalinduttanza::cmdchiamabobine_Click);
-    onClick("cmdesci", &Frmvalinduttanza::cmdesci_Click);
+    onClick(ctl("cmdcalcola"), &Frmvalinduttanza::cmdcalcola_Click);
+    onClick(ctl("cmdchiamabobine"), &Frmvalinduttanza::cmdchiamabobine_Click);
+    onClick(ctl("cmdesci"), &Frmvalinduttanza::cmdesci_Click);
 }
 
 void Frmvalinduttanza::Option1_Click(int index) {
     const auto& rows = kModes[static_cast<size_t>(index)];
     for (size_t i = 0; i < rows.size(); ++i) {
-        (*this)("lblinput", i).setText(rows[i].caption);
-        (*this)("lblumisura", i).setText(rows[i].unit);
+        lblinput_[i]->setText(rows[i].caption);
+        lblumisura_[i]->setText(rows[i].unit);
     }
 }
 
 void Frmvalinduttanza::cmdcalcola_Click() {
-    const double a = num("txtinput1");
-    const double b = finite(toSingle(num("txtinput2")));  // the second input is held in single precision
-    if (!missingDataOk(a * b, "txtinput1")) return;
+    const double a = num(txtinput1_);
+    const double b = finite(toSingle(num(txtinput2_)));  // the second input is held in single precision
+    if (!missingDataOk(a * b, txtinput1_)) return;
     // The mode is read from the captions of the two input rows.
-    const std::string& first = (*this)["lblinput(0)"].text();
-    const std::string& second = (*this)["lblinput(1)"].text();
-    Control& result = (*this)["lblinput(3)"];
+    const std::string& first = lblinput_[0]->text();
+    const std::string& second = lblinput_[1]->text();
+    Control& result = *lblinput_[3];
     if (first == kInductance && second == kCapacitance)
         result.setText(masked(tuning::frequencyMHz(a, b), kResultMask));
     if (first == kFrequency && second == kInductance)

@@ -2,6 +2,8 @@
 // from the other two; opens the coil form beside itself.
 #pragma once
 
+#include <vector>
+
 #include "common/form.h"
 
 namespace ondalab {
@@ -16,6 +18,11 @@ private:
     void cmdcalcola_Click();
     void cmdchiamabobine_Click();
     void cmdesci_Click() { close(); }
+
+    std::vector<Control*> lblinput_ = ctlArray("lblinput");  // (3) shows the result
+    std::vector<Control*> lblumisura_ = ctlArray("lblumisura");
+    Control& txtinput1_ = ctl("txtinput1");
+    Control& txtinput2_ = ctl("txtinput2");
 };
 
 }  // namespace ondalab

@@ -2,12 +2,13 @@
 
 #include "calc/lc/uhf_coil.h"
 #include "common/fault.h"
+#include "common/layout.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kResultMask = "#,##0.###";
+constexpr Mask kResultMask = "#,##0.###";
 
 std::vector<ControlSpec> bobineUhfControls() {
     using K = ControlKind;
@@ -24,14 +25,14 @@ std::vector<ControlSpec> bobineUhfControls() {
     const char* captions[] = {"Diametro del conduttore in mm.", "Lunghezza del conduttore in mm.",
                               "Distanza dal piano di terra in mm."};
     const char* boxes[] = {"txtdiametro", "txtlunghezza", "txtdistanza"};
-    for (int i = 0; i < 3; ++i) {
-        const int top = 1320 + i * 480;
-        c.push_back({.kind = K::Label,
-                     .name = indexed("Label2", i),
-                     .rect = {420, top + 45, 3300, 300},
-                     .text = captions[i]});
-        c.push_back({.kind = K::TextBox, .name = boxes[i], .rect = {3960, top, 1800, 360}});
-    }
+    for (int i = 0; i < 3; ++i)
+        addInputRow(c, {.label = indexed("Label2", i),
+                        .caption = captions[i],
+                        .box = boxes[i],
+                        .top = 1320 + i * 480,
+                        .labelLeft = 420,
+                        .boxLeft = 3960,
+                        .boxWidth = 1800});
     c.push_back({.kind = K::Label,
                  .name = "lblinduttanza",
                  .rect = {240, 3000, 5760, 360},
@@ -52,18 +53,18 @@ Frmbobineuhf::Frmbobineuhf(Workbench& wb)
             .rect = {0, 0, 6360, 4650},
             .faultFocus = "txtdiametro"},
            bobineUhfControls()) {
-    onClick("ccmdcalcola", &Frmbobineuhf::ccmdcalcola_Click);
-    onClick("cmdesci", &Frmbobineuhf::cmdesci_Click);
+    onClick(ctl("ccmdcalcola"), &Frmbobineuhf::ccmdcalcola_Click);
+    onClick(ctl("cmdesci"), &Frmbobineuhf::cmdesci_Click);
 }
 
 void Frmbobineuhf::ccmdcalcola_Click() {
-    const double d = num("txtdiametro");
-    const double l = num("txtlunghezza");
-    const double h = finite(toSingle(num("txtdistanza")));  // the distance is held in single precision
+    const double d = num(txtdiametro_);
+    const double l = num(txtlunghezza_);
+    const double h = finite(toSingle(num(txtdistanza_)));  // the distance is held in single precision
     // the distance takes no part in the check
-    if (!missingDataOk(d * l, "txtdiametro")) return;
+    if (!missingDataOk(d * l, txtdiametro_)) return;
     const double microhenry = uhf_coil::inductance(d, l, h);
-    (*this)["lblinduttanza"].setText("Induttanza in microH : = " + masked(microhenry, kResultMask));
+    lblinduttanza_.setText("Induttanza in microH : = " + masked(microhenry, kResultMask));
 }
 
 }  // namespace ondalab

@@ -14,6 +14,11 @@ public:
 private:
     void ccmdcalcola_Click();
     void cmdesci_Click() { close(); }
+
+    Control& txtdiametro_ = ctl("txtdiametro");
+    Control& txtlunghezza_ = ctl("txtlunghezza");
+    Control& txtdistanza_ = ctl("txtdistanza");
+    Control& lblinduttanza_ = ctl("lblinduttanza");
 };
 
 }  // namespace ondalab
