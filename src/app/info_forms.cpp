@@ -1,5 +1,6 @@
 #include "app/info_forms.h"
 
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -12,26 +13,20 @@ constexpr int kAboutWidth = 7320;
 constexpr int kAboutHeight = 4500;
 constexpr int kAboutClientTop = 2460;
 
-Stroke line(int x1, int y1, int x2, int y2, Rgb pen, int width = 1) {
-    return {Stroke::Kind::Line, {{x1, y1}, {x2, y2}}, pen, width};
-}
-
 // Our own picture for the information window: a small vertical antenna on a
 // box of a transceiver, with its waves, on a pale sky.
 Picture aboutPicture() {
     constexpr Rgb sky = 0xE4EEF8, steel = 0x505A64, wave = 0x7FA7D9, panel = 0x3C4650, dial = 0xF0C040;
-    Picture p;
-    p.push_back({Stroke::Kind::Rect, {{0, 0}, {1800, 2000}}, steel, 1, true, sky});
-    for (int r = 300; r <= 900; r += 300)
-        p.push_back({Stroke::Kind::Ellipse, {{900 - r, 500 - r}, {900 + r, 500 + r}}, wave, 1});
-    p.push_back(line(900, 200, 900, 1350, steel, 2));   // the whip
-    p.push_back(line(900, 1000, 650, 1350, steel, 1));  // its radials
-    p.push_back(line(900, 1000, 1150, 1350, steel, 1));
-    p.push_back({Stroke::Kind::Rect, {{250, 1350}, {1550, 1850}}, panel, 1, true, panel});  // the set
-    p.push_back({Stroke::Kind::Ellipse, {{380, 1450}, {680, 1750}}, dial, 1, true, dial});
-    for (int x = 850; x <= 1350; x += 250)
-        p.push_back({Stroke::Kind::Rect, {{x, 1550}, {x + 150, 1650}}, dial, 1, true, dial});
-    return p;
+    schematic::Drawing d;
+    d.pen(steel).rect({0, 0}, {1800, 2000}, true, sky);
+    d.pen(wave);
+    for (int r = 300; r <= 900; r += 300) d.ellipse({900 - r, 500 - r}, {900 + r, 500 + r});
+    d.pen(steel, 2).wire({900, 200}, {900, 1350});                                   // the whip
+    d.pen(steel, 1).wire({900, 1000}, {650, 1350}).wire({900, 1000}, {1150, 1350});  // its radials
+    d.pen(panel).rect({250, 1350}, {1550, 1850}, true, panel);                       // the set
+    d.pen(dial).ellipse({380, 1450}, {680, 1750}, true, dial);
+    for (int x = 850; x <= 1350; x += 250) d.rect({x, 1550}, {x + 150, 1650}, true, dial);
+    return d.picture();
 }
 
 std::vector<ControlSpec> aboutControls() {
@@ -103,7 +98,7 @@ Frmabaut::Frmabaut(Workbench& wb)
             .rect = {0, kAboutClientTop - kCaptionTwips, kAboutWidth, kAboutHeight},
             .centred = false},  // the load step centres it across the screen only
            aboutControls()) {
-    onClick("cmdchiudi", &Frmabaut::cmdchiudi_Click);
+    onClick(cmdchiudi_, &Frmabaut::cmdchiudi_Click);
 }
 
 void Frmabaut::Form_Load() {
@@ -113,7 +108,7 @@ void Frmabaut::Form_Load() {
 
 Frmavvertenza::Frmavvertenza(Workbench& wb)
     : Form(wb, {.name = kName, .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}}, disclaimerControls()) {
-    onClick("cmdchiudi", &Frmavvertenza::cmdchiudi_Click);
+    onClick(cmdchiudi_, &Frmavvertenza::cmdchiudi_Click);
 }
 
 }  // namespace ondalab

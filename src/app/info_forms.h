@@ -15,6 +15,9 @@ public:
 
 private:
     void cmdchiudi_Click() { close(); }
+
+    // the controls the handlers use, bound when the form is built
+    Control& cmdchiudi_ = ctl("cmdchiudi");
 };
 
 class Frmavvertenza : public Form {
@@ -24,6 +27,8 @@ public:
 
 private:
     void cmdchiudi_Click() { close(); }
+
+    Control& cmdchiudi_ = ctl("cmdchiudi");
 };
 
 }  // namespace ondalab

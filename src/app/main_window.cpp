@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/forms.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -11,34 +12,28 @@ constexpr int kWidth = 8595;
 constexpr int kHeight = 6500;
 constexpr int kBlinkMs = 1000;
 
-Stroke line(int x1, int y1, int x2, int y2, Rgb pen, int width = 1) {
-    return {Stroke::Kind::Line, {{x1, y1}, {x2, y2}}, pen, width};
-}
-
-Stroke arc(int cx, int cy, int r, Rgb pen) {
-    return {Stroke::Kind::Ellipse, {{cx - r, cy - r}, {cx + r, cy + r}}, pen, 2};
-}
-
 // Our own background: a sky over a hill, a lattice mast with a beam on top
 // and the waves leaving it.
 Picture background() {
     constexpr Rgb sky = 0xCFE3F5, hill = 0x9CC28A, steel = 0x505A64, wave = 0x7FA7D9;
-    Picture p;
-    p.push_back({Stroke::Kind::Rect, {{0, 0}, {kWidth, kHeight}}, sky, 1, true, sky});
-    p.push_back({Stroke::Kind::Ellipse, {{-2000, 4300}, {11000, 9000}}, hill, 1, true, hill});
-    for (int r = 700; r <= 2300; r += 800) p.push_back(arc(7000, 2500, r, wave));
+    schematic::Drawing d;
+    d.pen(sky).rect({0, 0}, {kWidth, kHeight}, true, sky);
+    d.pen(hill).ellipse({-2000, 4300}, {11000, 9000}, true, hill);
+    d.pen(wave).outline(2);
+    for (int r = 700; r <= 2300; r += 800) d.ellipse({7000 - r, 2500 - r}, {7000 + r, 2500 + r});
     const int baseL = 6600, baseR = 7400, baseY = 4700, topY = 2700, topL = 6920, topR = 7080;
-    p.push_back(line(baseL, baseY, topL, topY, steel, 2));
-    p.push_back(line(baseR, baseY, topR, topY, steel, 2));
+    d.pen(steel, 2).wire({baseL, baseY}, {topL, topY}).wire({baseR, baseY}, {topR, topY});
+    d.pen(steel, 1);
     for (int i = 0; i < 5; ++i) {  // the lattice: zig-zag braces between the legs
         const int y1 = baseY - i * 400, y2 = y1 - 400;
         const auto at = [&](int y, int b, int t) { return b + (t - b) * (baseY - y) / (baseY - topY); };
-        p.push_back(line(at(y1, baseL, topL), y1, at(y2, baseR, topR), y2, steel));
+        d.wire({at(y1, baseL, topL), y1}, {at(y2, baseR, topR), y2});
     }
-    p.push_back(line(7000, topY, 7000, 2300, steel, 2));
-    p.push_back(line(6300, 2400, 7700, 2400, steel, 3));  // the boom
-    for (int x = 6400; x <= 7600; x += 400) p.push_back(line(x, 2150, x, 2650, steel, 2));  // elements
-    return p;
+    d.pen(steel, 2).wire({7000, topY}, {7000, 2300});
+    d.pen(steel, 3).wire({6300, 2400}, {7700, 2400});  // the boom
+    d.pen(steel, 2);
+    for (int x = 6400; x <= 7600; x += 400) d.wire({x, 2150}, {x, 2650});  // elements
+    return d.picture();
 }
 
 }  // namespace
@@ -78,27 +73,30 @@ FRMONDALAB::FRMONDALAB(Workbench& wb)
                 .text = "Q0 QQQ",
                 .fore = colors::blue,
                 .font = {.serif = true, .points = 20, .bold = true}},
-               {.kind = ControlKind::Button, .name = "cdmexit", .rect = {3500, 5000, 1500, 450}, .text = "CHIUDI"},
+               {.kind = ControlKind::Button,
+                .name = "cdmexit",
+                .rect = {3500, 5000, 1500, 450},
+                .text = "CHIUDI"},
                {.kind = ControlKind::Timer, .name = "Timer1"},
            }) {
     setMenu(mainMenu());
-    onTimer("Timer1", &FRMONDALAB::Timer1_Timer);
-    onClick("lbltitolo", &FRMONDALAB::lbltitolo_Click);
-    onClick("cdmexit", &FRMONDALAB::cdmexit_Click);
+    onTimer(Timer1_, &FRMONDALAB::Timer1_Timer);
+    onClick(lbltitolo_, &FRMONDALAB::lbltitolo_Click);
+    onClick(cdmexit_, &FRMONDALAB::cdmexit_Click);
 }
 
 void FRMONDALAB::Form_Load() {
     resize(kWidth, kHeight);
     centre();
-    (*this)["Timer1"].setInterval(kBlinkMs);
+    Timer1_.setInterval(kBlinkMs);
 }
 
 void FRMONDALAB::Timer1_Timer() {
-    Control& title = (*this)["lbltitolo"];
+    Control& title = lbltitolo_;
     title.setFore(title.fore() == colors::red ? colors::blue : colors::red);
 }
 
-void FRMONDALAB::lbltitolo_Click() { (*this)["Timer1"].setEnabled(false); }
+void FRMONDALAB::lbltitolo_Click() { Timer1_.setEnabled(false); }
 
 void FRMONDALAB::cdmexit_Click() {
     if (workbench().question("SEI SICURO ?", "AVVISO") == Answer::Yes) workbench().endProgram();

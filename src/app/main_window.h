@@ -19,6 +19,11 @@ private:
     void Timer1_Timer();
     void lbltitolo_Click();
     void cdmexit_Click();
+
+    // the controls the handlers use, bound when the form is built
+    Control& Timer1_ = ctl("Timer1");
+    Control& lbltitolo_ = ctl("lbltitolo");
+    Control& cdmexit_ = ctl("cdmexit");
 };
 
 }  // namespace ondalab

@@ -20,12 +20,12 @@ struct InputRow {
     int boxLeft = 3600;
     int boxWidth = 1200;
     int boxHeight = 360;
-    std::string tooltip = {};
-    std::string text = {};  // the box's default text
+    std::string tooltip = {};  // the box's
+    std::string text = {};          // the box's default text
     Align labelAlign = Align::Left;
     Font labelFont = {};
     int labelDrop = 45;  // how much lower than the box the label stands
-    std::string labelTooltip = {};
+    std::string labelTooltip = {};  // the caption's, where the form puts it there
 };
 
 void addInputRow(std::vector<ControlSpec>& controls, const InputRow& row);

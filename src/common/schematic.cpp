@@ -20,10 +20,8 @@ Point middle(Point a, Point b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
 
 Drawing& Drawing::add(Stroke s) {
     s.pen = pen_;
-    // wires and turns take the pen's width; outlines and texts stay thin
-    const bool line =
-        s.kind == Stroke::Kind::Line || (s.kind == Stroke::Kind::Ellipse && !s.filled && inTurns_);
-    s.penWidth = line ? width_ : 1;
+    const bool outline = s.kind == Stroke::Kind::Rect || s.kind == Stroke::Kind::Ellipse;
+    s.penWidth = outline ? outline_ : width_;
     strokes_.push_back(std::move(s));
     return *this;
 }
@@ -31,6 +29,11 @@ Drawing& Drawing::add(Stroke s) {
 Drawing& Drawing::pen(Rgb color, int width) {
     pen_ = color;
     width_ = width;
+    return *this;
+}
+
+Drawing& Drawing::outline(int width) {
+    outline_ = width;
     return *this;
 }
 
@@ -76,12 +79,12 @@ Drawing& Drawing::coil(Point a, Point b, const std::string& name, int loops) {
 }
 
 Drawing& Drawing::turns(int count, Point first, Point firstEnd, Point step) {
-    inTurns_ = true;
+    const int saved = outline_;
+    outline_ = width_;  // turns are wire: drawn with the pen's width
     for (int i = 0; i < count; ++i)
-        add({.kind = Stroke::Kind::Ellipse,
-             .points = {{first.x + i * step.x, first.y + i * step.y},
-                        {firstEnd.x + i * step.x, firstEnd.y + i * step.y}}});
-    inTurns_ = false;
+        ellipse({first.x + i * step.x, first.y + i * step.y},
+                {firstEnd.x + i * step.x, firstEnd.y + i * step.y});
+    outline_ = saved;
     return *this;
 }
 

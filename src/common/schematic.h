@@ -14,10 +14,11 @@ namespace ondalab::schematic {
 
 class Drawing {
 public:
-    // The pen for the strokes that follow (black, 2 pixels to start with).
-    // Wires, arrows and coil turns take its width; outlines of boxes and
-    // circles, and texts, are 1 pixel.
+    // The pen for the strokes that follow (black, 2 pixels to start with):
+    // wires, arrows and coil turns take its colour and width; boxes and
+    // circles its colour and the outline width (1 pixel to start with).
     Drawing& pen(Rgb color, int width = 2);
+    Drawing& outline(int width);
 
     // A straight wire, or a polyline through several points.
     Drawing& wire(Point a, Point b);
@@ -59,7 +60,7 @@ private:
     Picture strokes_;
     Rgb pen_ = colors::black;
     int width_ = 2;
-    bool inTurns_ = false;
+    int outline_ = 1;
 };
 
 // The Image control that shows a drawing, at `rect` in client twips.

@@ -2,21 +2,29 @@
 
 #include "app/info_windows.h"
 #include "calc/antennas/base_loaded.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kResultMask = "#,##0.#";
-constexpr const char* kRadiationMask = "##0.#";
+// The drawing spans the client area (the outer size is a safe bound).
+constexpr int kSketchWidth = 9000;
+constexpr int kSketchHeight = 6360;
+
+constexpr Mask kResultMask = "#,##0.#";
+constexpr Mask kRadiationMask = "##0.#";
 
 // A loading coil drawn as a stack of turns, in a 420 x 600 twip box.
-Picture coilPicture() { return coilTurns(6, {30, 20}, {390, 130}, {0, 90}); }
+Picture coilPicture() {
+    return schematic::Drawing().pen(colors::black).turns(6, {30, 20}, {390, 130}, {0, 90}).picture();
+}
 
 std::vector<ControlSpec> antAccControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
+    schematic::Drawing sketch;  // the wires of the drawing, in client twips
     const auto caption = [](std::string name, int top, std::string text, std::string tip = "") {
         return ControlSpec{.kind = K::Label,
                            .name = std::move(name),
@@ -72,27 +80,22 @@ std::vector<ControlSpec> antAccControls() {
 
     // sketch: the radiator standing on the ground, fed through the coil at its base
     constexpr int x = 6900;
-    c.push_back(lineControl("Line1", x, 300, x, 1800));
-    c.push_back(lineControl("Line2", x + 30, 300, x + 30, 1800));
+    sketch.pen(colors::black, 1).wire({x, 300}, {x, 1800});
+    sketch.wire({x + 30, 300}, {x + 30, 1800});
     c.push_back(
         {.kind = K::Image, .name = "Image1", .rect = {x - 195, 1800, 420, 600}, .picture = coilPicture()});
-    c.push_back(lineControl("Line3", x + 15, 2400, x + 15, 2640));
-    c.push_back({.kind = K::Shape,
-                 .name = "Shape1",
-                 .rect = {x - 45, 2640, 120, 120},
-                 .filled = true,
-                 .round = true,
-                 .back = colors::black});
-    c.push_back(lineControl("Line4", x + 75, 2700, 8400, 2700, colors::grey));  // the feed line
-    c.push_back(lineControl("Line5", 5400, 3000, 8400, 3000));                  // the ground
-    for (int i = 0; i < 7; ++i)
-        c.push_back(lineControl("Line" + std::to_string(6 + i), 5520 + i * 420, 3000, 5400 + i * 420, 3180));
-    c.push_back(lineControl("Line13", x + 15, 2760, x + 15, 3000));
+    sketch.wire({x + 15, 2400}, {x + 15, 2640});
+    sketch.ellipse({x - 45, 2640}, {x - 45 + 120, 2640 + 120}, true, colors::black);
+    sketch.pen(colors::grey, 1).wire({x + 75, 2700}, {8400, 2700});  // the feed line
+    sketch.pen(colors::black, 1).wire({5400, 3000}, {8400, 3000});   // the ground
+    for (int i = 0; i < 7; ++i) sketch.wire({5520 + i * 420, 3000}, {5400 + i * 420, 3180});
+    sketch.wire({x + 15, 2760}, {x + 15, 3000});
     c.push_back({.kind = K::Label, .name = "Label3", .rect = {x + 240, 900, 1500, 300}, .text = "radiatore"});
     c.push_back(
         {.kind = K::Label, .name = "Label4", .rect = {x + 360, 1950, 1500, 300}, .text = "bobina di carico"});
     c.push_back(
         {.kind = K::Label, .name = "Label5", .rect = {7500, 2430, 1200, 260}, .text = "alimentazione"});
+    c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
 
@@ -105,25 +108,24 @@ FrmAntAcc::FrmAntAcc(Workbench& wb)
             .rect = {0, 0, 9000, 6360},
             .faultFocus = "txtlunghezzarad"},
            antAccControls()) {
-    onClick("cmdcalcola", &FrmAntAcc::cmdcalcola_Click);
-    onClick("cmdstampa", &FrmAntAcc::cmdstampa_Click);
-    onClick("cmdavviso", &FrmAntAcc::cmdavviso_Click);
-    onClick("cmdchiudi", &FrmAntAcc::cmdchiudi_Click);
+    onClick(cmdcalcola_, &FrmAntAcc::cmdcalcola_Click);
+    onClick(cmdstampa_, &FrmAntAcc::cmdstampa_Click);
+    onClick(cmdavviso_, &FrmAntAcc::cmdavviso_Click);
+    onClick(cmdchiudi_, &FrmAntAcc::cmdchiudi_Click);
 }
 
 void FrmAntAcc::cmdcalcola_Click() {
     base_loaded::Inputs in{};
-    in.frequency = num("txtfrequenza");
-    in.radius = base_loaded::radiusFromDiameter(num("txtdiametrorad"));
-    in.coilDiameter = num("txtdiametrobob");
-    in.coilLength = num("txtlunghezzabob");
-    in.height = num("txtlunghezzarad");
+    in.frequency = num(txtfrequenza_);
+    in.radius = base_loaded::radiusFromDiameter(num(txtdiametrorad_));
+    in.coilDiameter = num(txtdiametrobob_);
+    in.coilLength = num(txtlunghezzabob_);
+    in.height = num(txtlunghezzarad_);
     if (!missingDataOk(in.frequency * in.radius * in.height * in.coilDiameter * in.coilLength,
                        "txtlunghezzarad"))
         return;
     if (base_loaded::needsNoCoil(in.height, in.frequency)) {
-        warning("L'ANTENNA NON RICHIEDE BOBINA", "MESSAGGIO DI AVVISO");
-        setFocus("txtlunghezzarad");
+        warnAndFocus(txtlunghezzarad_, "L'ANTENNA NON RICHIEDE BOBINA", kNoticeTitle);
         return;
     }
     const base_loaded::Results r = base_loaded::solve(in);

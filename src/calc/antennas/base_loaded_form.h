@@ -16,6 +16,17 @@ private:
     void cmdstampa_Click();
     void cmdavviso_Click();
     void cmdchiudi_Click() { close(); }
+
+    // the controls the handlers use, bound when the form is built
+    Control& cmdcalcola_ = ctl("cmdcalcola");
+    Control& cmdstampa_ = ctl("cmdstampa");
+    Control& cmdavviso_ = ctl("cmdavviso");
+    Control& cmdchiudi_ = ctl("cmdchiudi");
+    Control& txtlunghezzarad_ = ctl("txtlunghezzarad");
+    Control& txtfrequenza_ = ctl("txtfrequenza");
+    Control& txtdiametrorad_ = ctl("txtdiametrorad");
+    Control& txtdiametrobob_ = ctl("txtdiametrobob");
+    Control& txtlunghezzabob_ = ctl("txtlunghezzabob");
 };
 
 }  // namespace ondalab

@@ -3,14 +3,20 @@
 #include <string>
 
 #include "app/info_windows.h"
+#include "common/layout.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kShortMask = "#0.##";
-constexpr const char* kFrequencyMask = "#,##0.###";
+// The drawing spans the client area (the outer size is a safe bound).
+constexpr int kSketchWidth = 9600;
+constexpr int kSketchHeight = 7000;
+
+constexpr Mask kShortMask = "#0.##";
+constexpr Mask kFrequencyMask = "#,##0.###";
 constexpr const char* kInputTip = "usa TAB per spostarti";
 constexpr const char* kInstructions =
     "Si impostano le frequenze di lavoro, il diametro del supporto bobina, e, per approssimazione, il numero "
@@ -26,11 +32,14 @@ constexpr const char* kLateResults[] = {"lblfrequenza",  "lblrapporto",      "lb
                                         "lbllunghezzab", "lbllunghezzacavo", "lblcalza"};
 
 // A trap coil seen from the side: a row of turns, in a 720 x 360 twip box.
-Picture trapPicture() { return coilTurns(6, {20, 20}, {150, 340}, {110, 0}, colors::darkBlue); }
+Picture trapPicture() {
+    return schematic::Drawing().pen(colors::darkBlue).turns(6, {20, 20}, {150, 340}, {110, 0}).picture();
+}
 
 std::vector<ControlSpec> coaxControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
+    schematic::Drawing sketch;  // the wires of the drawing, in client twips
     c.push_back({.kind = K::Label, .name = "Label1", .rect = {120, 120, 9240, 1080}});
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
@@ -47,15 +56,42 @@ std::vector<ControlSpec> coaxControls() {
                  .text = "RG 58",
                  .group = "Frame1"});
 
-    const auto input = [&c](const std::string& name, const std::string& label, const std::string& caption,
-                            int top) {
-        c.push_back({.kind = K::Label, .name = label, .rect = {120, top + 45, 3900, 300}, .text = caption});
-        c.push_back({.kind = K::TextBox, .name = name, .rect = {4080, top, 1100, 360}, .tooltip = kInputTip});
-    };
-    input("txtf1", "lblf1", "FREQUENZA PIU' ALTA IN MHz", 1320);
-    input("txtf2", "lblf2", "FREQUENZA PIU' BASSA IN MHz", 1800);
-    input("txtdiametro", "lbldiametro", "DIAMETRO DEL SUPPORTO BOBINA in cm.", 2280);
-    input("txtn", "lbln", "NUMERO SPIRE DELLA BOBINA IN CAVO COAX", 2760);
+    addInputRow(c, {.label = "lblf1",
+                    .caption = "FREQUENZA PIU' ALTA IN MHz",
+                    .box = "txtf1",
+                    .top = 1320,
+                    .labelLeft = 120,
+                    .labelWidth = 3900,
+                    .boxLeft = 4080,
+                    .boxWidth = 1100,
+                    .tooltip = kInputTip});
+    addInputRow(c, {.label = "lblf2",
+                    .caption = "FREQUENZA PIU' BASSA IN MHz",
+                    .box = "txtf2",
+                    .top = 1800,
+                    .labelLeft = 120,
+                    .labelWidth = 3900,
+                    .boxLeft = 4080,
+                    .boxWidth = 1100,
+                    .tooltip = kInputTip});
+    addInputRow(c, {.label = "lbldiametro",
+                    .caption = "DIAMETRO DEL SUPPORTO BOBINA in cm.",
+                    .box = "txtdiametro",
+                    .top = 2280,
+                    .labelLeft = 120,
+                    .labelWidth = 3900,
+                    .boxLeft = 4080,
+                    .boxWidth = 1100,
+                    .tooltip = kInputTip});
+    addInputRow(c, {.label = "lbln",
+                    .caption = "NUMERO SPIRE DELLA BOBINA IN CAVO COAX",
+                    .box = "txtn",
+                    .top = 2760,
+                    .labelLeft = 120,
+                    .labelWidth = 3900,
+                    .boxLeft = 4080,
+                    .boxWidth = 1100,
+                    .tooltip = kInputTip});
 
     c.push_back(
         {.kind = K::Button, .name = "cmdcalcola", .rect = {8040, 1320, 1300, 420}, .text = "CALCOLA"});
@@ -88,20 +124,16 @@ std::vector<ControlSpec> coaxControls() {
                  .name = "Label2",
                  .rect = {5100, 3480, 2400, 480},
                  .text = "punto di alimentazione antenna"});
-    c.push_back({.kind = K::Shape,
-                 .name = "Shape1",
-                 .rect = {feed - 60, y - 60, 120, 120},
-                 .filled = true,
-                 .round = true,
-                 .back = colors::black});
-    c.push_back(lineControl("Line1", feed, y + 60, feed, y + 900));
-    c.push_back(lineControl("Line2", feed - 90, y + 60, feed - 90, y + 900));
+    sketch.pen(colors::black, 1)
+        .ellipse({feed - 60, y - 60}, {feed - 60 + 120, y - 60 + 120}, true, colors::black);
+    sketch.wire({feed, y + 60}, {feed, y + 900});
+    sketch.wire({feed - 90, y + 60}, {feed - 90, y + 900});
     c.push_back({.kind = K::Label,
                  .name = "Label3",
                  .rect = {feed - 900, y + 600, 780, 280},
                  .text = "discesa",
                  .align = Align::Right});
-    c.push_back(lineControl("Line3", feed, y, trap, y));
+    sketch.wire({feed, y}, {trap, y});
     c.push_back(
         {.kind = K::Image, .name = "Image1", .rect = {trap, y - 180, 720, 360}, .picture = trapPicture()});
     c.push_back({.kind = K::Label,
@@ -109,22 +141,23 @@ std::vector<ControlSpec> coaxControls() {
                  .rect = {trap, y - 480, 900, 280},
                  .text = "bobina",
                  .tooltip = "trappola di blocco"});
-    c.push_back(lineControl("Line4", trap + 720, y, end, y));
+    sketch.wire({trap + 720, y}, {end, y});
     // dimension lines: A up to the trap, B the whole arm
-    c.push_back(lineControl("Line5", feed, y + 420, trap + 360, y + 420, colors::blue));
-    c.push_back(lineControl("Line6", trap + 360, y + 300, trap + 360, y + 540, colors::blue));
+    sketch.pen(colors::blue, 1).wire({feed, y + 420}, {trap + 360, y + 420});
+    sketch.wire({trap + 360, y + 300}, {trap + 360, y + 540});
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {6000, y + 120, 600, 280},
                  .text = "  A",
                  .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
-    c.push_back(lineControl("Line7", feed, y + 1140, end, y + 1140, colors::blue));
-    c.push_back(lineControl("Line8", end, y + 1020, end, y + 1260, colors::blue));
+    sketch.wire({feed, y + 1140}, {end, y + 1140});
+    sketch.wire({end, y + 1020}, {end, y + 1260});
     c.push_back({.kind = K::Label,
                  .name = "Label6",
                  .rect = {7000, y + 1200, 600, 280},
                  .text = "  B",
                  .tooltip = "lungh.del radiatore vert. o del semidipolo"});
+    c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
 
@@ -138,12 +171,12 @@ Frmantcoaxmulti::Frmantcoaxmulti(Workbench& wb)
             .faultFocus = "txtf1"},
            coaxControls()) {
     onClick("Option1", &Frmantcoaxmulti::Option1_Click);
-    onClick("cmdcalcola", &Frmantcoaxmulti::cmdcalcola_Click);
-    onClick("cmdavviso", &Frmantcoaxmulti::cmdavviso_Click);
-    onClick("cmdesci", &Frmantcoaxmulti::cmdesci_Click);
+    onClick(cmdcalcola_, &Frmantcoaxmulti::cmdcalcola_Click);
+    onClick(cmdavviso_, &Frmantcoaxmulti::cmdavviso_Click);
+    onClick(cmdesci_, &Frmantcoaxmulti::cmdesci_Click);
 }
 
-void Frmantcoaxmulti::Form_Load() { (*this)["Label1"].setText(kInstructions); }
+void Frmantcoaxmulti::Form_Load() { Label1_.setText(kInstructions); }
 
 void Frmantcoaxmulti::Option1_Click(int index) {
     cable_ = index == 0 ? coax_trap::kRG174U : coax_trap::kRG58;
@@ -151,15 +184,11 @@ void Frmantcoaxmulti::Option1_Click(int index) {
 
 void Frmantcoaxmulti::cmdcalcola_Click() {
     coax_trap::Inputs in{};
-    in.high = num("txtf1");
-    in.low = num("txtf2");
-    in.diameter = num("txtdiametro");
-    in.turns = num("txtn");
-    if (in.high * in.low * in.diameter * in.turns <= 0) {  // a negative product is refused as well
-        warning("MANCANO DATI");
-        setFocus("txtf1");
-        return;
-    }
+    in.high = num(txtf1_);
+    in.low = num(txtf2_);
+    in.diameter = num(txtdiametro_);
+    in.turns = num(txtn_);
+    if (!missingDataOk(in.high * in.low * in.diameter * in.turns, txtf1_, Negative::Refused)) return;
     const coax_trap::Results r = coax_trap::solve(in, cable_);
     const std::string texts[] = {
         "la capacità è pF: " + masked(r.capacitance, kShortMask),

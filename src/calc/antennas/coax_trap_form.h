@@ -19,6 +19,16 @@ private:
     void cmdesci_Click() { close(); }
 
     coax_trap::Cable cable_ = coax_trap::kRG174U;
+
+    // the controls the handlers use, bound when the form is built
+    Control& cmdcalcola_ = ctl("cmdcalcola");
+    Control& cmdavviso_ = ctl("cmdavviso");
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& Label1_ = ctl("Label1");
+    Control& txtf1_ = ctl("txtf1");
+    Control& txtf2_ = ctl("txtf2");
+    Control& txtdiametro_ = ctl("txtdiametro");
+    Control& txtn_ = ctl("txtn");
 };
 
 }  // namespace ondalab

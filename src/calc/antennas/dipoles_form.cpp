@@ -2,13 +2,18 @@
 
 #include "calc/antennas/dipoles.h"
 #include "common/fault.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kArmMask = "#0.##";
+// The drawing spans the client area (the outer size is a safe bound).
+constexpr int kSketchWidth = 12000;
+constexpr int kSketchHeight = 9000;
+
+constexpr Mask kArmMask = "#0.##";
 constexpr const char* kArmTip = "semidipolo 1/4 lambda";
 constexpr int kFormHeight = 5800;
 
@@ -23,6 +28,7 @@ constexpr int kCentre = 4800;
 std::vector<ControlSpec> dipoleControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
+    schematic::Drawing sketch;  // the wires of the drawing, in client twips
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {360, 405, 3960, 300},
@@ -76,34 +82,23 @@ std::vector<ControlSpec> dipoleControls() {
                  .tooltip = "centrale dipolo"});
 
     // the wire: guy ropes, end insulators, two arms and the centre insulator
-    c.push_back(lineControl("Line1", 240, kWireY, kLeftEnd - 90, kWireY, colors::grey));
-    c.push_back(lineControl("Line2", kRightEnd + 90, kWireY, 9240, kWireY, colors::grey));
-    c.push_back(lineControl("Line3", kLeftEnd + 90, kWireY, kCentre - 180, kWireY));
-    c.push_back(lineControl("Line4", kCentre + 180, kWireY, kRightEnd - 90, kWireY));
-    c.push_back({.kind = K::Shape,
-                 .name = "Shape1",
-                 .rect = {kLeftEnd - 90, kWireY - 90, 180, 180},
-                 .filled = true,
-                 .round = true,
-                 .back = colors::white});
-    c.push_back({.kind = K::Shape,
-                 .name = "Shape2",
-                 .rect = {kRightEnd - 90, kWireY - 90, 180, 180},
-                 .filled = true,
-                 .round = true,
-                 .back = colors::white});
-    c.push_back({.kind = K::Shape,
-                 .name = "Shape3",
-                 .rect = {kCentre - 180, kWireY - 120, 360, 240},
-                 .filled = true,
-                 .back = colors::grey});
+    sketch.pen(colors::grey, 1).wire({240, kWireY}, {kLeftEnd - 90, kWireY});
+    sketch.wire({kRightEnd + 90, kWireY}, {9240, kWireY});
+    sketch.pen(colors::black, 1).wire({kLeftEnd + 90, kWireY}, {kCentre - 180, kWireY});
+    sketch.wire({kCentre + 180, kWireY}, {kRightEnd - 90, kWireY});
+    sketch.ellipse({kLeftEnd - 90, kWireY - 90}, {kLeftEnd - 90 + 180, kWireY - 90 + 180}, true,
+                   colors::white);
+    sketch.ellipse({kRightEnd - 90, kWireY - 90}, {kRightEnd - 90 + 180, kWireY - 90 + 180}, true,
+                   colors::white);
+    sketch.rect({kCentre - 180, kWireY - 120}, {kCentre - 180 + 360, kWireY - 120 + 240}, true, colors::grey);
     // the coax feed, down from the centre
-    c.push_back(lineControl("Line5", kCentre - 60, kWireY + 120, kCentre - 60, 3360));
-    c.push_back(lineControl("Line6", kCentre + 60, kWireY + 120, kCentre + 60, 3360));
+    sketch.wire({kCentre - 60, kWireY + 120}, {kCentre - 60, 3360});
+    sketch.wire({kCentre + 60, kWireY + 120}, {kCentre + 60, 3360});
     // dimension line over the right-hand arm, with its end marks
-    c.push_back(lineControl("Line7", kCentre, 2040, kRightEnd, 2040, colors::blue));
-    c.push_back(lineControl("Line8", kCentre, 1920, kCentre, 2160, colors::blue));
-    c.push_back(lineControl("Line9", kRightEnd, 1920, kRightEnd, 2160, colors::blue));
+    sketch.pen(colors::blue, 1).wire({kCentre, 2040}, {kRightEnd, 2040});
+    sketch.wire({kCentre, 1920}, {kCentre, 2160});
+    sketch.wire({kRightEnd, 1920}, {kRightEnd, 2160});
+    c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
 
@@ -116,8 +111,8 @@ Frmdipoli::Frmdipoli(Workbench& wb)
             .rect = {0, 0, 15360, kFormHeight},
             .faultFocus = "txtfrequenza"},
            dipoleControls()) {
-    onChange("txtfrequenza", &Frmdipoli::txtfrequenza_Change);
-    onClick("cmdesci", &Frmdipoli::cmdesci_Click);
+    onChange(txtfrequenza_, &Frmdipoli::txtfrequenza_Change);
+    onClick(cmdesci_, &Frmdipoli::cmdesci_Click);
 }
 
 void Frmdipoli::Form_Load() {
@@ -127,18 +122,18 @@ void Frmdipoli::Form_Load() {
 
 void Frmdipoli::txtfrequenza_Change() {
     static constexpr const char* kResults[] = {"lbllunghezza", "lbllunghezzavert", "lblbraccio"};
-    if ((*this)["txtfrequenza"].text().empty()) {
+    if (txtfrequenza_.text().empty()) {
         for (const char* r : kResults) (*this)[r].setVisible(false);
         return;
     }
     for (const char* r : kResults) (*this)[r].setVisible(true);
-    const double f = finite(toSingle(num("txtfrequenza")));  // the frequency is held in single precision
+    const double f = finite(toSingle(num(txtfrequenza_)));  // the frequency is held in single precision
     const dipoles::Arms a = dipoles::arms(f);
     const std::string arm = masked(a.straight, kArmMask);
     const std::string vee = masked(a.invertedV, kArmMask);
-    (*this)["lbllunghezza"].setText(arm);
-    (*this)["lblbraccio"].setText("LUNGHEZZA DEL BRACCIO in mt.: " + arm);
-    (*this)["lbllunghezzavert"].setText(vee);
+    lbllunghezza_.setText(arm);
+    lblbraccio_.setText("LUNGHEZZA DEL BRACCIO in mt.: " + arm);
+    lbllunghezzavert_.setText(vee);
 }
 
 }  // namespace ondalab

@@ -14,6 +14,13 @@ public:
 private:
     void txtfrequenza_Change();
     void cmdesci_Click() { close(); }
+
+    // the controls the handlers use, bound when the form is built
+    Control& txtfrequenza_ = ctl("txtfrequenza");
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& lbllunghezza_ = ctl("lbllunghezza");
+    Control& lblbraccio_ = ctl("lblbraccio");
+    Control& lbllunghezzavert_ = ctl("lbllunghezzavert");
 };
 
 }  // namespace ondalab

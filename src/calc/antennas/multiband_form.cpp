@@ -4,23 +4,32 @@
 #include "calc/antennas/multiband.h"
 #include "calc/lc/coil_opener.h"
 #include "common/fault.h"
+#include "common/layout.h"
+#include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kResultMask = "#,##0.###";
+// The drawing spans the client area (the outer size is a safe bound).
+constexpr int kSketchWidth = 12000;
+constexpr int kSketchHeight = 9000;
+
+constexpr Mask kResultMask = "#,##0.###";
 constexpr int kWidth = 8595;
 constexpr int kHeight = 6840;
 constexpr const char* kResults[] = {"lblA", "lblB", "lbloutput"};
 
 // The trap coil, drawn upright as a stack of turns in a 300 x 600 box.
-Picture coilPicture() { return coilTurns(6, {20, 20}, {280, 130}, {0, 90}); }
+Picture coilPicture() {
+    return schematic::Drawing().pen(colors::black).turns(6, {20, 20}, {280, 130}, {0, 90}).picture();
+}
 
 std::vector<ControlSpec> multibandControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
+    schematic::Drawing sketch;  // the wires of the drawing, in client twips
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {120, 90, 8235, 690},
@@ -45,14 +54,27 @@ std::vector<ControlSpec> multibandControls() {
                  .text = "E' NOTA L' INDUTTANZA",
                  .group = "Frame1"});
 
-    const auto input = [&c](const std::string& label, const std::string& caption, const std::string& box,
-                            int top) {
-        c.push_back({.kind = K::Label, .name = label, .rect = {3660, top + 45, 3000, 300}, .text = caption});
-        c.push_back({.kind = K::TextBox, .name = box, .rect = {6720, top, 1200, 360}});
-    };
-    input("Label2", "FREQUENZA PIU' ALTA in MHz", "txtF1", 900);
-    input("Label3", "FREQUENZA PIU' BASSA in MHz", "txtF2", 1380);
-    input("lbldato", "", "txtdato", 1860);
+    addInputRow(c, {.label = "Label2",
+                    .caption = "FREQUENZA PIU' ALTA in MHz",
+                    .box = "txtF1",
+                    .top = 900,
+                    .labelLeft = 3660,
+                    .labelWidth = 3000,
+                    .boxLeft = 6720});
+    addInputRow(c, {.label = "Label3",
+                    .caption = "FREQUENZA PIU' BASSA in MHz",
+                    .box = "txtF2",
+                    .top = 1380,
+                    .labelLeft = 3660,
+                    .labelWidth = 3000,
+                    .boxLeft = 6720});
+    addInputRow(c, {.label = "lbldato",
+                    .caption = "",
+                    .box = "txtdato",
+                    .top = 1860,
+                    .labelLeft = 3660,
+                    .labelWidth = 3000,
+                    .boxLeft = 6720});
 
     c.push_back(
         {.kind = K::Label,
@@ -92,7 +114,7 @@ std::vector<ControlSpec> multibandControls() {
     constexpr int trapBottom = 5100;
     constexpr int trapTop = 4500;
     constexpr int top = 3660;
-    c.push_back(lineControl("Line1", x, feed, x, trapBottom));
+    sketch.pen(colors::black, 1).wire({x, feed}, {x, trapBottom});
     c.push_back(
         {.kind = K::Image, .name = "Image1", .rect = {x - 150, trapTop, 300, 600}, .picture = coilPicture()});
     c.push_back({.kind = K::Label,
@@ -100,27 +122,22 @@ std::vector<ControlSpec> multibandControls() {
                  .rect = {x - 420, 4650, 260, 280},
                  .text = "L",
                  .tooltip = "trappola di blocco"});
-    c.push_back(lineControl("Line2", x, trapTop, x, top));
+    sketch.wire({x, trapTop}, {x, top});
     // the capacitor across the coil
-    c.push_back(lineControl("Line3", x, trapTop, x + 480, trapTop));
-    c.push_back(lineControl("Line4", x + 480, trapTop, x + 480, 4740));
-    c.push_back(lineControl("Line5", x + 330, 4740, x + 630, 4740));
-    c.push_back(lineControl("Line6", x + 330, 4860, x + 630, 4860));
-    c.push_back(lineControl("Line7", x + 480, 4860, x + 480, trapBottom));
-    c.push_back(lineControl("Line8", x + 480, trapBottom, x, trapBottom));
+    sketch.wire({x, trapTop}, {x + 480, trapTop});
+    sketch.wire({x + 480, trapTop}, {x + 480, 4740});
+    sketch.wire({x + 330, 4740}, {x + 630, 4740});
+    sketch.wire({x + 330, 4860}, {x + 630, 4860});
+    sketch.wire({x + 480, 4860}, {x + 480, trapBottom});
+    sketch.wire({x + 480, trapBottom}, {x, trapBottom});
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {x + 690, 4650, 300, 280},
                  .text = "C",
                  .tooltip = "condensatore in parallelo alla bobina"});
     // feed point and coax
-    c.push_back({.kind = K::Shape,
-                 .name = "Shape1",
-                 .rect = {x - 60, feed - 60, 120, 120},
-                 .filled = true,
-                 .round = true,
-                 .back = colors::black});
-    c.push_back(lineControl("Line9", x, feed + 60, x, 6420, colors::grey));
+    sketch.ellipse({x - 60, feed - 60}, {x - 60 + 120, feed - 60 + 120}, true, colors::black);
+    sketch.pen(colors::grey, 1).wire({x, feed + 60}, {x, 6420});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {x - 720, 6150, 600, 260},
@@ -131,22 +148,23 @@ std::vector<ControlSpec> multibandControls() {
                  .rect = {x + 180, 5580, 1400, 660},
                  .text = "punto di alimentazione radiatore"});
     // dimension lines
-    c.push_back(lineControl("Line10", 6200, trapBottom - 300, 6200, feed, colors::blue));
-    c.push_back(lineControl("Line11", 6080, trapBottom - 300, 6320, trapBottom - 300, colors::blue));
-    c.push_back(lineControl("Line12", 6080, feed, 6320, feed, colors::blue));
+    sketch.pen(colors::blue, 1).wire({6200, trapBottom - 300}, {6200, feed});
+    sketch.wire({6080, trapBottom - 300}, {6320, trapBottom - 300});
+    sketch.wire({6080, feed}, {6320, feed});
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {5760, 5400, 400, 280},
                  .text = "  A",
                  .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
-    c.push_back(lineControl("Line13", 5700, top, 5700, feed, colors::blue));
-    c.push_back(lineControl("Line14", 5580, top, 5820, top, colors::blue));
-    c.push_back(lineControl("Line15", 5580, feed, 5820, feed, colors::blue));
+    sketch.wire({5700, top}, {5700, feed});
+    sketch.wire({5580, top}, {5820, top});
+    sketch.wire({5580, feed}, {5820, feed});
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {5280, 4700, 400, 280},
                  .text = "  B",
                  .tooltip = "lungh.del radiatore vert. o del semidipolo"});
+    c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
 
@@ -160,10 +178,10 @@ Frmantmultigamma::Frmantmultigamma(Workbench& wb)
             .faultFocus = "txtF1"},
            multibandControls()) {
     onClick("Option1", &Frmantmultigamma::Option1_Click);
-    onClick("cmdcalcola", &Frmantmultigamma::cmdcalcola_Click);
-    onClick("cmdavviso", &Frmantmultigamma::cmdavviso_Click);
-    onClick("cmdchiamabobine", &Frmantmultigamma::cmdchiamabobine_Click);
-    onClick("cmdesci", &Frmantmultigamma::cmdesci_Click);
+    onClick(cmdcalcola_, &Frmantmultigamma::cmdcalcola_Click);
+    onClick(cmdavviso_, &Frmantmultigamma::cmdavviso_Click);
+    onClick(cmdchiamabobine_, &Frmantmultigamma::cmdchiamabobine_Click);
+    onClick(cmdesci_, &Frmantmultigamma::cmdesci_Click);
 }
 
 void Frmantmultigamma::Form_Load() {
@@ -173,28 +191,28 @@ void Frmantmultigamma::Form_Load() {
 }
 
 void Frmantmultigamma::Option1_Click(int index) {
-    (*this)["lbldato"].setText(index == 0 ? "CAPACITA' in pFARAD " : "INDUTTANZA in microH ");
-    (*this)["txtdato"].setText(index == 0 ? "20" : "");
+    lbldato_.setText(index == 0 ? "CAPACITA' in pFARAD " : "INDUTTANZA in microH ");
+    txtdato_.setText(index == 0 ? "20" : "");
     for (const char* r : kResults) (*this)[r].setVisible(false);
 }
 
 void Frmantmultigamma::cmdcalcola_Click() {
-    const double high = num("txtF1");
-    const double low = num("txtF2");
-    const double known = num("txtdato");
-    if (!missingDataOk(high * low * known, "txtF1")) return;
+    const double high = num(txtF1_);
+    const double low = num(txtF2_);
+    const double known = num(txtdato_);
+    if (!missingDataOk(high * low * known, txtF1_)) return;
     const std::string a = masked(multiband::sectionA(high), kResultMask);
     const std::string b = masked(multiband::sectionB(low), kResultMask);
     // kept to three decimals by the mask, read back in single precision
     const double other = finite(toSingle(roundThrough(multiband::otherComponent(high, known), kResultMask)));
     const std::string y = shortT(other);
     for (const char* r : kResults) (*this)[r].setVisible(true);
-    (*this)["lblA"].setText("La lunghezza del tratto A è di mt. : " + a);
-    (*this)["lblB"].setText("La lunghezza del tratto B è di mt. : " + b);
-    if ((*this)["Option1(0)"].checked())
-        (*this)["lbloutput"].setText("L'induttanza della bobina è microH : " + y);
+    lblA_.setText("La lunghezza del tratto A è di mt. : " + a);
+    lblB_.setText("La lunghezza del tratto B è di mt. : " + b);
+    if (Option10_.checked())
+        lbloutput_.setText("L'induttanza della bobina è microH : " + y);
     else
-        (*this)["lbloutput"].setText("La capacità del condensatore è pF : " + y);
+        lbloutput_.setText("La capacità del condensatore è pF : " + y);
 }
 
 void Frmantmultigamma::cmdavviso_Click() { showDisclaimer(*this); }

@@ -9,7 +9,7 @@ namespace ondalab {
 
 namespace {
 
-constexpr const char* kMask = "#0.##";
+constexpr Mask kMask = "#0.##";
 
 std::vector<ControlSpec> temperatureControls() {
     using K = ControlKind;
@@ -47,19 +47,19 @@ Frmtemperatura::Frmtemperatura(Workbench& wb)
             .rect = {0, 0, 5520, 3710},
             .faultFocus = "txtcentigradi"},
            temperatureControls()) {
-    onChange("txtcentigradi", &Frmtemperatura::txtcentigradi_Change);
-    onClick("cmdesci", &Frmtemperatura::cmdesci_Click);
+    onChange(txtcentigradi_, &Frmtemperatura::txtcentigradi_Change);
+    onClick(cmdesci_, &Frmtemperatura::cmdesci_Click);
 }
 
 void Frmtemperatura::txtcentigradi_Change() {
-    const double c = num("txtcentigradi");
+    const double c = num(txtcentigradi_);
     const std::string f = masked(temperature::fahrenheit(c), kMask);
     const std::string r = masked(temperature::reaumur(c), kMask);
     // Kelvin rounded to two decimals through the mask, held in single precision.
     const std::string k = shortT(toSingle(roundThrough(temperature::kelvin(c), kMask)));
-    (*this)["lblfahr"].setText(f);
-    (*this)["lblreau"].setText(r);
-    (*this)["lblkelv"].setText(k);
+    lblfahr_.setText(f);
+    lblreau_.setText(r);
+    lblkelv_.setText(k);
 }
 
 }  // namespace ondalab

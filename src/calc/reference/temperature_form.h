@@ -13,6 +13,13 @@ public:
 private:
     void txtcentigradi_Change();
     void cmdesci_Click() { close(); }
+
+    // the controls the handlers use, bound when the form is built
+    Control& txtcentigradi_ = ctl("txtcentigradi");
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& lblfahr_ = ctl("lblfahr");
+    Control& lblreau_ = ctl("lblreau");
+    Control& lblkelv_ = ctl("lblkelv");
 };
 
 }  // namespace ondalab

@@ -14,9 +14,9 @@ namespace {
 constexpr Rect kShort = {2100, 2000, 7890, 4900};
 constexpr Rect kTall = {2100, 1000, 7890, 6700};
 
-constexpr const char* kRatioMask = "#,##0.###";
-constexpr const char* kDecibelMask = "#0.##";
-constexpr const char* kExampleMask = "#,##0.###";
+constexpr Mask kRatioMask = "#,##0.###";
+constexpr Mask kDecibelMask = "#0.##";
+constexpr Mask kExampleMask = "#,##0.###";
 
 struct Mode {
     const char* option;
@@ -160,10 +160,10 @@ FrmdB::FrmdB(Workbench& wb)
             .faultFocus = "txtinput1"},
            dbControls()) {
     onClick("Option1", &FrmdB::Option1_Click);
-    onClick("cmdcalcola", &FrmdB::cmdcalcola_Click);
-    onClick("cmdesci", &FrmdB::cmdesci_Click);
-    onChange("txtinput1", &FrmdB::txtinput1_Change);
-    onChange("txtvoltesempio", &FrmdB::txtvoltesempio_Change);
+    onClick(cmdcalcola_, &FrmdB::cmdcalcola_Click);
+    onClick(cmdesci_, &FrmdB::cmdesci_Click);
+    onChange(txtinput1_, &FrmdB::txtinput1_Change);
+    onChange(txtvoltesempio_, &FrmdB::txtvoltesempio_Change);
 }
 
 void FrmdB::Form_Load() { shortWindow(); }
@@ -176,68 +176,66 @@ void FrmdB::Option1_Click(int index) {
     const Mode& m = kModes[static_cast<size_t>(index)];
     const bool twoInputs = *m.input2 != '\0';
     const bool twoOutputs = *m.output2 != '\0';
-    (*this)["lblinput1"].setText(m.input1);
-    if (twoInputs) (*this)["lblinput2"].setText(m.input2);
-    (*this)["lblinput2"].setVisible(twoInputs);
-    (*this)["txtinput2"].setVisible(twoInputs);
-    (*this)["lbloutput1"].setText(m.output1);
-    if (twoOutputs) (*this)["lbloutput2"].setText(m.output2);
-    (*this)["lbloutput2"].setVisible(twoOutputs);
-    (*this)["lblout2"].setVisible(twoOutputs);
-    (*this)["lblvariazione"].setVisible(false);
+    lblinput1_.setText(m.input1);
+    if (twoInputs) lblinput2_.setText(m.input2);
+    lblinput2_.setVisible(twoInputs);
+    txtinput2_.setVisible(twoInputs);
+    lbloutput1_.setText(m.output1);
+    if (twoOutputs) lbloutput2_.setText(m.output2);
+    lbloutput2_.setVisible(twoOutputs);
+    lblout2_.setVisible(twoOutputs);
+    lblvariazione_.setVisible(false);
 }
 
 void FrmdB::cmdcalcola_Click() {
-    const double d = num("txtinput1");
+    const double d = num(txtinput1_);
     if (d < 0) {
-        warning("SOLO VALORI POSITIVI");
-        setFocus("txtinput1");
+        warnAndFocus(txtinput1_, "SOLO VALORI POSITIVI");
         return;
     }
     if (mode_ == 0) {
         if (d > db::kMaxDecibels) {
-            warning("MASSIMO DB CALCOLABILE = 70");
-            setFocus("txtinput1");  // the ratios stay, the example still opens
+            warnAndFocus(txtinput1_,
+                         "MASSIMO DB CALCOLABILE = 70");  // the ratios stay, the example still opens
         } else {
             const auto r = db::fromDecibels(d);
             std::string voltage = masked(r.voltage, kRatioMask);
             std::string power = masked(r.power, kRatioMask);
-            (*this)["lblout1"].setText(voltage);
-            (*this)["lblout2"].setText(power);
+            lblout1_.setText(voltage);
+            lblout2_.setText(power);
             voltageRatio_ = std::move(voltage);
             powerRatio_ = std::move(power);
         }
         setRect(kTall);
-        (*this)["lbldbesempio"].setText(general(d));
+        lbldbesempio_.setText(general(d));
         return;
     }
-    const double e = num("txtinput2");
+    const double e = num(txtinput2_);
     if (d * e <= 0) {
-        warning("SOLO VALORI POSITIVI");
-        setFocus("txtinput1");
+        warnAndFocus(txtinput1_, "SOLO VALORI POSITIVI");
         return;
     }
     const auto level = db::between(mode_ == 1 ? db::Quantity::Voltage : db::Quantity::Power, d, e);
     const std::string decibels = masked(level.decibels, kDecibelMask);
-    (*this)["lblout1"].setText(decibels);
-    (*this)["lblvariazione"].setText(level.gain ? "DB di GUADAGNO" : "DB di ATTENUAZIONE");
-    (*this)["lblvariazione"].setVisible(true);
+    lblout1_.setText(decibels);
+    lblvariazione_.setText(level.gain ? "DB di GUADAGNO" : "DB di ATTENUAZIONE");
+    lblvariazione_.setVisible(true);
 }
 
 void FrmdB::txtinput1_Change() {
-    (*this)["txtvoltesempio"].setText("");
-    (*this)["lbldbesempio"].setText("");
+    txtvoltesempio_.setText("");
+    lbldbesempio_.setText("");
 }
 
 void FrmdB::txtvoltesempio_Change() {
-    const double v = toSingle(num("txtvoltesempio"));
+    const double v = toSingle(num(txtvoltesempio_));
     // The ratio as shown, read back: rounded to three decimals. With no
     // mode-0 ratio kept yet the empty text has no value (a quiet fault).
     const double ratio = readRegional(voltageRatio_, fmt());
     const std::string gain = masked(v * ratio, kExampleMask);
     const std::string loss = masked(checkedDiv(v, ratio), kExampleMask);
-    (*this)["Label9"].setText(gain);
-    (*this)["Label10"].setText(loss);
+    Label9_.setText(gain);
+    Label10_.setText(loss);
 }
 
 }  // namespace ondalab

@@ -27,6 +27,23 @@ private:
     // The ratios of the last mode-0 computation, kept as shown.
     std::string voltageRatio_;
     std::string powerRatio_;
+
+    // the controls the handlers use, bound when the form is built
+    Control& cmdcalcola_ = ctl("cmdcalcola");
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& txtinput1_ = ctl("txtinput1");
+    Control& txtvoltesempio_ = ctl("txtvoltesempio");
+    Control& lblinput1_ = ctl("lblinput1");
+    Control& lblinput2_ = ctl("lblinput2");
+    Control& txtinput2_ = ctl("txtinput2");
+    Control& lbloutput1_ = ctl("lbloutput1");
+    Control& lbloutput2_ = ctl("lbloutput2");
+    Control& lblout2_ = ctl("lblout2");
+    Control& lblvariazione_ = ctl("lblvariazione");
+    Control& lblout1_ = ctl("lblout1");
+    Control& lbldbesempio_ = ctl("lbldbesempio");
+    Control& Label9_ = ctl("Label9");
+    Control& Label10_ = ctl("Label10");
 };
 
 }  // namespace ondalab

@@ -77,42 +77,39 @@ FrmdBmicrovolt::FrmdBmicrovolt(Workbench& wb)
             .faultFocus = "txtin"},
            dbmicrovoltControls()) {
     onClick("Option1", &FrmdBmicrovolt::Option1_Click);
-    onChange("txtin", &FrmdBmicrovolt::txtin_Change);
-    onClick("cmdesci", &FrmdBmicrovolt::cmdesci_Click);
+    onChange(txtin_, &FrmdBmicrovolt::txtin_Change);
+    onClick(cmdesci_, &FrmdBmicrovolt::cmdesci_Click);
 }
 
 void FrmdBmicrovolt::Option1_Click(int index) {
     mode_ = index;
-    (*this)["lblinput"].setText(kModes[static_cast<size_t>(index)].input);
-    (*this)["lbloutput"].setText(kModes[static_cast<size_t>(index)].output);
+    lblinput_.setText(kModes[static_cast<size_t>(index)].input);
+    lbloutput_.setText(kModes[static_cast<size_t>(index)].output);
 }
 
 void FrmdBmicrovolt::txtin_Change() {
-    double x = num("txtin");
+    double x = num(txtin_);
     std::optional<double> result;
     if (mode_ == 0) {
         if (x == 0) x = 1;
         if (x < 0) {  // warned, then computed as 1 microvolt
             x = 1;
-            warning(kNegative);
-            setFocus("txtin");
+            warnAndFocus(txtin_, kNegative);
         }
         result = toSingle(dbmicrovolt::fromMicrovolts(x));  // the result is held in single precision
     } else if (x > dbmicrovolt::kMaxDecibels) {
-        warning("dBmicroV max = 120");
-        setFocus("txtin");
+        warnAndFocus(txtin_, "dBmicroV max = 120");
     } else if (x < 0) {
-        warning(kNegative);
-        setFocus("txtin");
+        warnAndFocus(txtin_, kNegative);
     } else {
         result = toSingle(dbmicrovolt::toMicrovolts(x));
     }
     if (result) {
         // rounded to two decimals through the mask, held in single precision again
         const double shown = toSingle(roundThrough(*result, "#,##0.##"));
-        (*this)["lblout"].setText(shortT(shown));
+        lblout_.setText(shortT(shown));
     }
-    (*this)["lbloutput"].setVisible(true);  // also after a warning
+    lbloutput_.setVisible(true);  // also after a warning
 }
 
 }  // namespace ondalab

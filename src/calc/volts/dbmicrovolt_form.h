@@ -16,6 +16,13 @@ private:
     void cmdesci_Click() { close(); }
 
     int mode_ = 0;
+
+    // the controls the handlers use, bound when the form is built
+    Control& txtin_ = ctl("txtin");
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& lblinput_ = ctl("lblinput");
+    Control& lbloutput_ = ctl("lbloutput");
+    Control& lblout_ = ctl("lblout");
 };
 
 }  // namespace ondalab

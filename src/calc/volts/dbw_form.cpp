@@ -10,7 +10,7 @@ namespace ondalab {
 
 namespace {
 
-constexpr const char* kNotice = "MESSAGGIO DI AVVISO";
+constexpr const char* kNotice = kNoticeTitle;
 constexpr const char* kVolt50 = "Volt su   50 ohm";
 constexpr const char* kVolt75 = "Volt su   75 ohm";
 constexpr const char* kMilli50 = "milliVolt su 50 ohm";
@@ -99,21 +99,21 @@ FrmdBW::FrmdBW(Workbench& wb)
             .faultFocus = "txtinput"},
            dbwControls()) {
     onClick("Option1", &FrmdBW::Option1_Click);
-    onChange("txtinput", &FrmdBW::txtinput_Change);
-    onClick("cmdesci", &FrmdBW::cmdesci_Click);
+    onChange(txtinput_, &FrmdBW::txtinput_Change);
+    onClick(cmdesci_, &FrmdBW::cmdesci_Click);
 }
 
 void FrmdBW::Option1_Click(int index) {
     mode_ = index;
     const Mode& m = kModes[static_cast<size_t>(index)];
-    (*this)["lblinput"].setText(m.input);
-    (*this)["lbloutput1"].setText(m.output1);
-    (*this)["lbloutput2"].setText(m.output2);
-    (*this)["Label2"].setVisible(index == 1);
+    lblinput_.setText(m.input);
+    lbloutput1_.setText(m.output1);
+    lbloutput2_.setText(m.output2);
+    Label2_.setVisible(index == 1);
 }
 
 void FrmdBW::txtinput_Change() {
-    const double x = toSingle(num("txtinput"));
+    const double x = toSingle(num(txtinput_));
     switch (mode_) {
         case 0:
             fromDbw(x);
@@ -127,22 +127,19 @@ void FrmdBW::txtinput_Change() {
     }
 }
 
-void FrmdBW::rangeWarning(const char* prompt, const char* title) {
-    warning(prompt, title);
-    setFocus("txtinput");
-}
+void FrmdBW::rangeWarning(const char* prompt, const char* title) { warnAndFocus(txtinput_, prompt, title); }
 
 // After a result below a microwatt the voltage names read millivolts; the
 // other modes put them back to volts when they write their results.
 void FrmdBW::voltCaptionsBack() {
-    if ((*this)["Label5"].text() != kMilli50) return;
-    (*this)["Label5"].setText(kVolt50);
-    (*this)["Label6"].setText(kVolt75);
+    if (Label5_.text() != kMilli50) return;
+    Label5_.setText(kVolt50);
+    Label6_.setText(kVolt75);
 }
 
 void FrmdBW::writeVolts(const std::string& v50, const std::string& v75) {
-    (*this)["lbl50"].setText(v50);
-    (*this)["lbl75"].setText(v75);
+    lbl50_.setText(v50);
+    lbl75_.setText(v75);
 }
 
 void FrmdBW::fromDbw(double x) {
@@ -152,8 +149,8 @@ void FrmdBW::fromDbw(double x) {
     const double shown = readRegional(watts, fmt());  // the voltages use the watts as shown
     const std::string v50 = masked(dbw::volts(shown, dbw::kLowOhms), "##0.##");
     const std::string v75 = masked(dbw::volts(shown, dbw::kHighOhms), "##0.##");
-    (*this)["lblout1"].setText(dbm);
-    (*this)["lblout2"].setText(watts);
+    lblout1_.setText(dbm);
+    lblout2_.setText(watts);
     voltCaptionsBack();
     writeVolts(v50, v75);
 }
@@ -168,11 +165,11 @@ void FrmdBW::fromDbm(double x) {
     const double shown = readRegional(watts, fmt());
     const std::string v50 = masked(dbw::volts(shown, dbw::kLowOhms), "##0.#####");
     const std::string v75 = masked(dbw::volts(shown, dbw::kHighOhms), "##0.#####");
-    (*this)["lbloutput2"].setText(micro ? "microWatt" : "Watt");
-    (*this)["lblout1"].setText(dbwText);
-    (*this)["lblout2"].setText(watts);
-    (*this)["Label5"].setText(micro ? kMilli50 : kVolt50);
-    (*this)["Label6"].setText(micro ? kMilli75 : kVolt75);
+    lbloutput2_.setText(micro ? "microWatt" : "Watt");
+    lblout1_.setText(dbwText);
+    lblout2_.setText(watts);
+    Label5_.setText(micro ? kMilli50 : kVolt50);
+    Label6_.setText(micro ? kMilli75 : kVolt75);
     writeVolts(v50, v75);
 }
 
@@ -181,14 +178,14 @@ void FrmdBW::fromWatts(double x) {
         for (const char* name : {"lblout1", "lblout2", "lbl50", "lbl75"}) (*this)[name].setText("");
         return;
     }
-    if (x < 0) return rangeWarning("NON ESISTONO WATT NEGATIVI", "MESSAGGIO DI ERRORE");
+    if (x < 0) return rangeWarning("NON ESISTONO WATT NEGATIVI", kErrorTitle);
     if (x > dbw::kMaxWatts) return rangeWarning("VALORE ECCESSIVO", kNotice);
     const std::string dbwText = masked(dbw::dbwFromWatts(x), "##0.##");
     const std::string dbm = masked(readRegional(dbwText, fmt()) + dbw::kDbmOverDbw, "##0.##");
     const std::string v50 = masked(dbw::volts(x, dbw::kLowOhms), "##0.##");
     const std::string v75 = masked(dbw::volts(x, dbw::kHighOhms), "##0.##");
-    (*this)["lblout1"].setText(dbwText);
-    (*this)["lblout2"].setText(dbm);
+    lblout1_.setText(dbwText);
+    lblout2_.setText(dbm);
     voltCaptionsBack();
     writeVolts(v50, v75);
 }

@@ -24,7 +24,7 @@ const std::array<Mode, 6> kModes = {{
     {"OHM e  WATT", "V = radice(R x W)   I = radice( W : R)", {"OHM :", "WATT :", "VOLT :", "AMPER :"}},
 }};
 
-constexpr const char* kResultMask = "#,##0.###";
+constexpr Mask kResultMask = "#,##0.###";
 
 std::vector<ControlSpec> ohmControls() {
     using K = ControlKind;
@@ -90,32 +90,28 @@ Frmleggediohm::Frmleggediohm(Workbench& wb)
             .faultFocus = "txtinput1"},
            ohmControls()) {
     onClick("Option1", &Frmleggediohm::Option1_Click);
-    onClick("cmdcalcola", &Frmleggediohm::cmdcalcola_Click);
-    onClick("cdmesci", &Frmleggediohm::cdmesci_Click);
+    onClick(cmdcalcola_, &Frmleggediohm::cmdcalcola_Click);
+    onClick(cdmesci_, &Frmleggediohm::cdmesci_Click);
 }
 
 void Frmleggediohm::Option1_Click(int index) {
     mode_ = index;
     const Mode& m = kModes[static_cast<size_t>(index)];
-    (*this)["lblformule"].setText(m.formulas);
-    for (size_t i = 0; i < m.names.size(); ++i) (*this)("lblinput", i).setText(m.names[i]);
+    lblformule_.setText(m.formulas);
+    for (size_t i = 0; i < m.names.size(); ++i) lblinput_[i]->setText(m.names[i]);
 }
 
 void Frmleggediohm::cmdcalcola_Click() {
-    const double a = num("txtinput1");
-    const double b = toSingle(num("txtinput2"));  // the second input is held in single precision
-    if (a * b <= 0) {                             // a negative product is refused as well
-        warning("MANCANO DATI");
-        setFocus("txtinput1");
-        return;
-    }
+    const double a = num(txtinput1_);
+    const double b = toSingle(num(txtinput2_));  // the second input is held in single precision
+    if (!missingDataOk(a * b, txtinput1_, Negative::Refused)) return;
     const auto r = ohm::solve(static_cast<ohm::Known>(mode_), a, b);
     const std::string first = masked(r.first, kResultMask);
     const std::string second = masked(r.second, kResultMask);
-    (*this)["lblinput(4)"].setText(first);
-    (*this)["lblinput(5)"].setText(second);
-    (*this)["lblinput(2)"].setVisible(true);
-    (*this)["lblinput(3)"].setVisible(true);
+    lblinput_[4]->setText(first);
+    lblinput_[5]->setText(second);
+    lblinput_[2]->setVisible(true);  // the result names appear with the first result
+    lblinput_[3]->setVisible(true);
 }
 
 }  // namespace ondalab

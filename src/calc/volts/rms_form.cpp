@@ -10,7 +10,7 @@ namespace ondalab {
 
 namespace {
 
-constexpr const char* kMask = "#,##0.##";
+constexpr Mask kMask = "#,##0.##";
 
 struct Mode {
     const char* option;  // also the name of the input
@@ -65,8 +65,8 @@ Frmvolt::Frmvolt(Workbench& wb)
             .faultFocus = "txtinput"},
            voltControls()) {
     onClick("Option1", &Frmvolt::Option1_Click);
-    onClick("cmdcalcola", &Frmvolt::cmdcalcola_Click);
-    onClick("cmdesci", &Frmvolt::cmdesci_Click);
+    onClick(cmdcalcola_, &Frmvolt::cmdcalcola_Click);
+    onClick(cmdesci_, &Frmvolt::cmdesci_Click);
 }
 
 void Frmvolt::showResults(bool on) {
@@ -76,16 +76,16 @@ void Frmvolt::showResults(bool on) {
 void Frmvolt::Option1_Click(int index) {
     known_ = index;
     showResults(false);
-    (*this)["txtinput"].setText("");
-    (*this)["lblinput"].setText(kModes[static_cast<size_t>(index)].option);
+    txtinput_.setText("");
+    lblinput_.setText(kModes[static_cast<size_t>(index)].option);
 }
 
 void Frmvolt::cmdcalcola_Click() {
-    const double x = num("txtinput");
+    const double x = num(txtinput_);
     if (x <= 0) {
         workbench().plainBox("INPUT NON VALIDO",
                              "MESSAGGIO DI ERRORE");  // the program's one box without an icon
-        setFocus("txtinput");
+        setFocus(txtinput_);
         showResults(true);  // with whatever they held
         return;
     }
@@ -100,9 +100,9 @@ void Frmvolt::cmdcalcola_Click() {
     const double average = toSingle(roundThrough(rms::average(peak), kMask));
     const std::string averageText = shortT(average);
     const Mode& m = kModes[static_cast<size_t>(known_)];
-    (*this)["lblout1"].setText(m.first + first);
-    (*this)["lblout2"].setText(m.second + second);
-    (*this)["lblout3"].setText("VOLT VALORE MEDIO : " + averageText);
+    lblout1_.setText(m.first + first);
+    lblout2_.setText(m.second + second);
+    lblout3_.setText("VOLT VALORE MEDIO : " + averageText);
     showResults(true);
 }
 

@@ -18,6 +18,15 @@ private:
     void showResults(bool on);
 
     int known_ = 0;
+
+    // the controls the handlers use, bound when the form is built
+    Control& cmdcalcola_ = ctl("cmdcalcola");
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& txtinput_ = ctl("txtinput");
+    Control& lblinput_ = ctl("lblinput");
+    Control& lblout1_ = ctl("lblout1");
+    Control& lblout2_ = ctl("lblout2");
+    Control& lblout3_ = ctl("lblout3");
 };
 
 }  // namespace ondalab
