@@ -64,11 +64,6 @@ struct ControlSpec {
     int interval = 0;              // timers: ms between ticks (0: not running)
 };
 
-// A Line control from one end to the other, in client twips.
-inline ControlSpec lineControl(std::string name, int x1, int y1, int x2, int y2, Rgb pen = colors::black) {
-    return {.kind = ControlKind::Line, .name = std::move(name), .rect = {x1, y1, x2 - x1, y2 - y1}, .fore = pen};
-}
-
 class Control {
 public:
     Control(Form& owner, ControlSpec spec);

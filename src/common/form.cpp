@@ -88,6 +88,12 @@ std::vector<Control*> Form::ctlArray(std::string_view base) const {
     return out;
 }
 
+std::vector<Control*> Form::ctls(std::initializer_list<std::string_view> names) const {
+    std::vector<Control*> out;
+    for (std::string_view n : names) out.push_back(&ctl(n));
+    return out;
+}
+
 NumberFormat Form::fmt() const { return wb_->numberFormat(); }
 
 void Form::warning(const std::string& prompt, const std::string& title) { wb_->warning(prompt, title); }

@@ -3,6 +3,7 @@
 // use (reading inputs, rendering results, boxes, focus, closing).
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,13 +77,10 @@ public:
     // The named control; a name missing from the table is a programming
     // error and throws std::out_of_range naming it.
     Control& operator[](std::string_view name) const;
-    // An element of a control array: (*this)("lblinput", 4).
-    Control& operator()(std::string_view base, size_t index) const { return (*this)[indexed(base, index)]; }
 
     Control* focused() const { return focused_; }
     // Moves the focus; an option that takes it becomes chosen (runs Click).
     void setFocus(Control& c);
-    void setFocus(std::string_view name) { setFocus((*this)[name]); }
     void firstFocus();
 
     void setCaption(const std::string& caption);
@@ -104,6 +102,8 @@ protected:
     // The elements of a control array ("Option1(0)", "Option1(1)", ...) in
     // index order; an array missing from the table throws as ctl() does.
     std::vector<Control*> ctlArray(std::string_view base) const;
+    // Several controls a handler treats alike, bound once in the given order.
+    std::vector<Control*> ctls(std::initializer_list<std::string_view> names) const;
 
     // Binding handlers: onClick(cmdcalcola_, &F::cmdcalcola_Click) and, for
     // an array, onClick("Option1", &F::Option1_Click) with an int index.
@@ -144,25 +144,6 @@ protected:
     // the double range -> CalcFault. True when the computation may go on.
     bool missingDataOk(double product, Control& focusTo, Negative negative = Negative::Ignored);
     void close();
-
-    // Lookups by name, kept only while the older forms move to bound
-    // controls; they go once no form uses them.
-    double num(std::string_view textBox) const { return num((*this)[textBox]); }
-    bool missingDataOk(double product, std::string_view focusTo) {
-        return missingDataOk(product, (*this)[focusTo]);
-    }
-    template <class F>
-    void onClick(const char* name, void (F::*h)()) {
-        onClick((*this)[name], h);
-    }
-    template <class F>
-    void onChange(const char* name, void (F::*h)()) {
-        onChange((*this)[name], h);
-    }
-    template <class F>
-    void onTimer(const char* name, void (F::*h)()) {
-        onTimer((*this)[name], h);
-    }
 
 private:
     Workbench* wb_;

@@ -40,17 +40,4 @@ struct Stroke {
 
 using Picture = std::vector<Stroke>;
 
-// A coil seen from the side: `count` turns drawn as ellipses, the first in
-// the box `first`, each next one shifted by `step`.
-inline Picture coilTurns(int count, Point firstTopLeft, Point firstBottomRight, Point step, Rgb pen = colors::black) {
-    Picture p;
-    for (int i = 0; i < count; ++i)
-        p.push_back({.kind = Stroke::Kind::Ellipse,
-                     .points = {{firstTopLeft.x + i * step.x, firstTopLeft.y + i * step.y},
-                                {firstBottomRight.x + i * step.x, firstBottomRight.y + i * step.y}},
-                     .pen = pen,
-                     .penWidth = 2});
-    return p;
-}
-
 }  // namespace ondalab

@@ -67,8 +67,8 @@ inline std::vector<ControlSpec> probeControls() {
 class ProbeForm : public Form {
 public:
     explicit ProbeForm(Workbench& wb) : Form(wb, probeSpec(), probeControls()) {
-        onChange("txtinput", &ProbeForm::txtinput_Change);
-        onClick("cmdcalcola", &ProbeForm::cmdcalcola_Click);
+        onChange(txtinput_, &ProbeForm::txtinput_Change);
+        onClick(ctl("cmdcalcola"), &ProbeForm::cmdcalcola_Click);
         onClick("Option1", &ProbeForm::Option1_Click);
     }
     int changes = 0;
@@ -78,13 +78,16 @@ public:
 private:
     void txtinput_Change() {
         ++changes;
-        (*this)["lblrisultato"].setText((*this)["txtinput"].text() + "!");
+        lblrisultato_.setText(txtinput_.text() + "!");
     }
     void cmdcalcola_Click() {
         ++clicks;
-        (*this)["lblrisultato"].setText("calcolato");
+        lblrisultato_.setText("calcolato");
     }
     void Option1_Click(int i) { optionClicks.push_back(i); }
+
+    Control& txtinput_ = ctl("txtinput");
+    Control& lblrisultato_ = ctl("lblrisultato");
 };
 
 class ModalForm : public Form {

@@ -215,7 +215,7 @@ TEST_F(ViewTest, TabOrderFollowsTheControlTable) {
 TEST_F(ViewTest, ModelFocusMovesTheWidgetFocus) {
     ProbeForm& f = openProbe();
     ASSERT_TRUE(activate(f));
-    f.setFocus("txtaltro");
+    f.setFocus(f["txtaltro"]);
     EXPECT_EQ(QApplication::focusWidget(), view.widget(f, f["txtaltro"]));
     EXPECT_EQ(f.focused(), &f["txtaltro"]);
 }
@@ -225,7 +225,7 @@ TEST_F(ViewTest, ModelFocusMovesTheWidgetFocus) {
 TEST_F(ViewTest, FocusMovesCausedByTheModelStayOutOfTheModel) {
     ProbeForm& f = openProbe();
     ASSERT_TRUE(activate(f));
-    f.setFocus("cmdcalcola");
+    f.setFocus(f["cmdcalcola"]);
     ASSERT_EQ(QApplication::focusWidget(), view.widget(f, f["cmdcalcola"]));
     f["cmdcalcola"].setVisible(false);
     EXPECT_TRUE(f.optionClicks.empty());

@@ -34,7 +34,7 @@ public:
                 {.kind = ControlKind::Combo, .name = "cbocaricata", .text = "scritto"}}) {}
     void Form_Load() override {
         for (const char* entry : {"XTAL", "n.c.", "AC", "NC", "ac", "NBFM"})
-            (*this)["cbocaricata"].addItem(entry);
+            ctl("cbocaricata").addItem(entry);
     }
 };
 

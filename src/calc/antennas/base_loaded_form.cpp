@@ -122,7 +122,7 @@ void FrmAntAcc::cmdcalcola_Click() {
     in.coilLength = num(txtlunghezzabob_);
     in.height = num(txtlunghezzarad_);
     if (!missingDataOk(in.frequency * in.radius * in.height * in.coilDiameter * in.coilLength,
-                       "txtlunghezzarad"))
+                       txtlunghezzarad_))
         return;
     if (base_loaded::needsNoCoil(in.height, in.frequency)) {
         warnAndFocus(txtlunghezzarad_, "L'ANTENNA NON RICHIEDE BOBINA", kNoticeTitle);
@@ -141,8 +141,7 @@ void FrmAntAcc::cmdcalcola_Click() {
         "Induttanza bobina microH : " + masked(r.inductance, kResultMask),
         "numero spire occorrenti : " + masked(turns, kResultMask),
     };
-    const char* labels[] = {"lblgradi", "lblRR", "lblimpedenza", "lblreattanza", "lblinduttanza", "lblspire"};
-    for (int i = 0; i < 6; ++i) (*this)[labels[i]].setText(texts[i]);
+    for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
 }
 
 // The form prints as it stands, nothing hidden.

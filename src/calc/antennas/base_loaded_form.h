@@ -27,6 +27,8 @@ private:
     Control& txtdiametrorad_ = ctl("txtdiametrorad");
     Control& txtdiametrobob_ = ctl("txtdiametrobob");
     Control& txtlunghezzabob_ = ctl("txtlunghezzabob");
+    std::vector<Control*> results_ =
+        ctls({"lblgradi", "lblRR", "lblimpedenza", "lblreattanza", "lblinduttanza", "lblspire"});
 };
 
 }  // namespace ondalab

@@ -27,9 +27,6 @@ constexpr const char* kInstructions =
     "Inoltre il "
     "diametro della bobina dovrebbe essere superiore, anche del doppio, della lunghezza della bobina stessa.";
 
-// The labels that appear with the first computation.
-constexpr const char* kLateResults[] = {"lblfrequenza",  "lblrapporto",      "lbllunghezzaa",
-                                        "lbllunghezzab", "lbllunghezzacavo", "lblcalza"};
 
 // A trap coil seen from the side: a row of turns, in a 720 x 360 twip box.
 Picture trapPicture() {
@@ -199,10 +196,8 @@ void Frmantcoaxmulti::cmdcalcola_Click() {
         " LA LUNGHEZZA DEL BRACCIO 'B' E' MT: " + masked(r.armB, kShortMask),
         " OCCORRONO cm. " + std::to_string(r.cableCm) + " DI CAVO COASSIALE",
     };
-    const char* labels[] = {"lblcap",        "lblimpedenza",  "lblfrequenza",    "lblrapporto",
-                            "lbllunghezzaa", "lbllunghezzab", "lbllunghezzacavo"};
-    for (int i = 0; i < 7; ++i) (*this)[labels[i]].setText(texts[i]);
-    for (const char* l : kLateResults) (*this)[l].setVisible(true);
+    for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
+    for (Control* l : lateResults_) l->setVisible(true);
 }
 
 void Frmantcoaxmulti::cmdavviso_Click() { showDisclaimer(*this); }

@@ -29,6 +29,11 @@ private:
     Control& txtf2_ = ctl("txtf2");
     Control& txtdiametro_ = ctl("txtdiametro");
     Control& txtn_ = ctl("txtn");
+    std::vector<Control*> results_ = ctls({"lblcap", "lblimpedenza", "lblfrequenza", "lblrapporto", "lbllunghezzaa",
+                                           "lbllunghezzab", "lbllunghezzacavo"});
+    // the labels that appear with the first computation
+    std::vector<Control*> lateResults_ = ctls(
+        {"lblfrequenza", "lblrapporto", "lbllunghezzaa", "lbllunghezzab", "lbllunghezzacavo", "lblcalza"});
 };
 
 }  // namespace ondalab

@@ -121,12 +121,9 @@ void Frmdipoli::Form_Load() {
 }
 
 void Frmdipoli::txtfrequenza_Change() {
-    static constexpr const char* kResults[] = {"lbllunghezza", "lbllunghezzavert", "lblbraccio"};
-    if (txtfrequenza_.text().empty()) {
-        for (const char* r : kResults) (*this)[r].setVisible(false);
-        return;
-    }
-    for (const char* r : kResults) (*this)[r].setVisible(true);
+    const bool any = !txtfrequenza_.text().empty();
+    for (Control* r : results_) r->setVisible(any);
+    if (!any) return;
     const double f = finite(toSingle(num(txtfrequenza_)));  // the frequency is held in single precision
     const dipoles::Arms a = dipoles::arms(f);
     const std::string arm = masked(a.straight, kArmMask);

@@ -21,6 +21,7 @@ private:
     Control& lbllunghezza_ = ctl("lbllunghezza");
     Control& lblbraccio_ = ctl("lblbraccio");
     Control& lbllunghezzavert_ = ctl("lbllunghezzavert");
+    std::vector<Control*> results_ = ctls({"lbllunghezza", "lbllunghezzavert", "lblbraccio"});
 };
 
 }  // namespace ondalab

@@ -187,13 +187,13 @@ Frmantmultigamma::Frmantmultigamma(Workbench& wb)
 void Frmantmultigamma::Form_Load() {
     resize(kWidth, kHeight);
     centre();
-    for (const char* r : kResults) (*this)[r].setVisible(false);
+    for (Control* r : results_) r->setVisible(false);
 }
 
 void Frmantmultigamma::Option1_Click(int index) {
     lbldato_.setText(index == 0 ? "CAPACITA' in pFARAD " : "INDUTTANZA in microH ");
     txtdato_.setText(index == 0 ? "20" : "");
-    for (const char* r : kResults) (*this)[r].setVisible(false);
+    for (Control* r : results_) r->setVisible(false);
 }
 
 void Frmantmultigamma::cmdcalcola_Click() {
@@ -206,7 +206,7 @@ void Frmantmultigamma::cmdcalcola_Click() {
     // kept to three decimals by the mask, read back in single precision
     const double other = finite(toSingle(roundThrough(multiband::otherComponent(high, known), kResultMask)));
     const std::string y = shortT(other);
-    for (const char* r : kResults) (*this)[r].setVisible(true);
+    for (Control* r : results_) r->setVisible(true);
     lblA_.setText("La lunghezza del tratto A è di mt. : " + a);
     lblB_.setText("La lunghezza del tratto B è di mt. : " + b);
     if (Option10_.checked())

@@ -32,6 +32,7 @@ private:
     Control& lbloutput_ = ctl("lbloutput");
     Control& txtF1_ = ctl("txtF1");
     Control& txtF2_ = ctl("txtF2");
+    std::vector<Control*> results_ = ctls({"lblA", "lblB", "lbloutput"});
 };
 
 }  // namespace ondalab

@@ -175,7 +175,7 @@ void FrmdBW::fromDbm(double x) {
 
 void FrmdBW::fromWatts(double x) {
     if (x == 0) {
-        for (const char* name : {"lblout1", "lblout2", "lbl50", "lbl75"}) (*this)[name].setText("");
+        for (Control* r : results_) r->setText("");
         return;
     }
     if (x < 0) return rangeWarning("NON ESISTONO WATT NEGATIVI", kErrorTitle);

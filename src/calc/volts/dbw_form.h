@@ -39,6 +39,7 @@ private:
     Control& lbl75_ = ctl("lbl75");
     Control& lblout1_ = ctl("lblout1");
     Control& lblout2_ = ctl("lblout2");
+    std::vector<Control*> results_ = ctls({"lblout1", "lblout2", "lbl50", "lbl75"});
 };
 
 }  // namespace ondalab

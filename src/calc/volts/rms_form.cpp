@@ -70,7 +70,7 @@ Frmvolt::Frmvolt(Workbench& wb)
 }
 
 void Frmvolt::showResults(bool on) {
-    for (const char* name : {"lblout1", "lblout2", "lblout3"}) (*this)[name].setVisible(on);
+    for (Control* r : results_) r->setVisible(on);
 }
 
 void Frmvolt::Option1_Click(int index) {

@@ -27,6 +27,7 @@ private:
     Control& lblout1_ = ctl("lblout1");
     Control& lblout2_ = ctl("lblout2");
     Control& lblout3_ = ctl("lblout3");
+    std::vector<Control*> results_ = ctls({"lblout1", "lblout2", "lblout3"});
 };
 
 }  // namespace ondalab
