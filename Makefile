@@ -50,8 +50,10 @@ soak: build
 bench: build
 	@scripts/run-gui $(BUILD)/ondalab-bench
 
+# ONDALAB_PALETTE=dark makes them in a dark palette, QT_SCALE_FACTOR=2 at 2x.
+SHOTS := $(BUILD)/screenshots$(if $(ONDALAB_PALETTE),-$(ONDALAB_PALETTE))$(if $(QT_SCALE_FACTOR),-x$(QT_SCALE_FACTOR))
 screenshots: build
-	@mkdir -p $(BUILD)/screenshots && ONDALAB_SHOTS=$(BUILD)/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn
+	@mkdir -p $(SHOTS) && ONDALAB_SHOTS=$(SHOTS) QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

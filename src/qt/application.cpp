@@ -1,10 +1,11 @@
 #include "qt/application.h"
 
 #include "common/workbench.h"
+#include "qt/palette.h"
 
 namespace ondalab::qt {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) { applyPaletteFromEnv(); }
 
 bool Application::notify(QObject* receiver, QEvent* e) {
     try {

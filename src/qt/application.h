@@ -3,6 +3,7 @@
 // itself, so this is a programming error) must not reach the event loop,
 // where it would end the program. It shows the fault box instead, through
 // the message service the view uses, and the program goes on.
+// ONDALAB_PALETTE=light|dark sets the palette (the desktop's otherwise).
 #pragma once
 
 #include <QApplication>

@@ -10,6 +10,8 @@
 #include <limits>
 
 #include "qt/clicklabel.h"
+#include "qt/palette.h"
+#include "qt/textfit.h"
 
 namespace ondalab::qt {
 
@@ -134,7 +136,7 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     return w;
 }
 
-void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset) {
+void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset, const QColor& fore) {
     const QSignalBlocker block(w);
     QWidget* inner = nullptr;  // the line edit of a combo box
     if (auto* combo = qobject_cast<QComboBox*>(w)) inner = combo->lineEdit();
@@ -142,13 +144,29 @@ void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset)
 
     applyText(w, c);
     w->setGeometry(s.pixels(c.rect()).translated(0, topOffset));
+    // Disabled controls keep the palette's own greyed text.
     QPalette pal = w->palette();
-    pal.setColor(foreRole(c.kind()), colorOf(c.fore()));
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, foreRole(c.kind()), fore);
     w->setPalette(pal);
-    w->setFont(fontOf(c.spec().font));
+    fitFont(w, fontOf(c.spec().font));
     w->setToolTip(QString::fromStdString(c.tooltip()));
     w->setEnabled(c.enabled());
     w->setVisible(c.visible());
+}
+
+QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& beneath) {
+    const QPalette::ColorRole role = foreRole(c.kind());
+    const QColor ink = c.fore() == colors::black ? pal.color(role) : colorOf(c.fore());
+    switch (c.kind()) {
+        case ControlKind::TextBox:
+        case ControlKind::Combo:
+            return readable(ink, {pal.color(QPalette::Base)}, kTextContrast);
+        case ControlKind::Button:
+            return readable(ink, {pal.color(QPalette::Button)}, kTextContrast);
+        default:
+            return readable(ink, beneath, kTextContrast);
+    }
 }
 
 QPalette::ColorRole foreRole(ControlKind kind) {
@@ -164,7 +182,11 @@ QPalette::ColorRole foreRole(ControlKind kind) {
 }
 
 QFont fontOf(const Font& f) {
-    QFont font(f.serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
+    // Liberation's faces are as wide as the narrow type the layouts were
+    // drawn for; DejaVu, wider, stands in where they are missing.
+    QFont font(f.serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
+    font.setFamilies(
+        {font.family(), f.serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
     font.setPointSize(f.points > 0 ? f.points : 8);
     font.setBold(f.bold);
     font.setItalic(f.italic);
@@ -174,7 +196,8 @@ QFont fontOf(const Font& f) {
 QColor colorOf(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 Rgb rgbOf(const QColor& c) {
-    return (static_cast<Rgb>(c.red()) << 16) | (static_cast<Rgb>(c.green()) << 8) | static_cast<Rgb>(c.blue());
+    return (static_cast<Rgb>(c.red()) << 16) | (static_cast<Rgb>(c.green()) << 8) |
+           static_cast<Rgb>(c.blue());
 }
 
 QString withoutAccessKeys(const QString& s) {

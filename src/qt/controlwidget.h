@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "common/control.h"
 #include "qt/twips.h"
@@ -17,9 +18,16 @@ QWidget* createWidget(const Control& c, QWidget* parent);
 bool isPainted(ControlKind kind);
 
 // Writes everything the model says about the control onto its widget;
-// `topOffset` is the menu bar height in pixels. Signals stay blocked while
-// writing, so nothing goes back to the model.
-void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset);
+// `topOffset` is the menu bar height in pixels, `fore` the colour its text
+// is painted in (foreOf). The caption gets the form's type, reduced only as
+// far as it must be to fit. Signals stay blocked while writing, so nothing
+// goes back to the model.
+void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset, const QColor& fore);
+
+// The colour a control's text is painted in: the palette's for black, the
+// form's own otherwise, made readable on the control's own background or,
+// for those that have none, on the colours `beneath` it.
+QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& beneath);
 
 // The palette role that carries a kind's fore colour.
 QPalette::ColorRole foreRole(ControlKind kind);

@@ -29,8 +29,8 @@ FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
 
 void FormWindow::applyStyle() {
     const FormSpec& spec = form_->spec();
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (spec.style == FrameStyle::Sizable)
         flags |= Qt::Window | Qt::WindowMinMaxButtonsHint;
     else if (spec.inTaskbar)  // a dialog would stay out of the task bar
@@ -106,9 +106,7 @@ void FormWindow::menuRowsChanged() {
     topOffset_ = offset;
     extraHeight_ = extra;
     if (taller) syncForm();
-    if (!form_) return;
-    for (const auto& c : form_->controls()) syncControl(*c);
-    update();
+    if (form_) syncWidgets();
 }
 
 void FormWindow::buildMenu(const std::vector<MenuItem>& items, QWidget* into) {
@@ -142,6 +140,7 @@ void FormWindow::buildItem(const MenuItem& item, QWidget* into) {
 
 void FormWindow::detach() {
     form_ = nullptr;
+    canvas_.reset();
     for (auto& [control, w] : widgets_) w->blockSignals(true);
     widgets_.clear();
     controls_.clear();
@@ -183,25 +182,47 @@ void FormWindow::syncForm() {
 }
 
 void FormWindow::syncControl(const Control& c) {
-    if (QWidget* w = widgetOf(c))
-        applyState(w, c, scale_, topOffset_);
-    else if (isPainted(c.kind()))
-        update();
+    if (widgetOf(c)) {
+        syncWidget(c);
+    } else if (isPainted(c.kind())) {
+        // The drawing changed: the texts above it may need other colours.
+        syncWidgets();
+    }
+}
+
+void FormWindow::syncWidget(const Control& c) {
+    QWidget* w = widgetOf(c);
+    const QRect box = scale_.pixels(c.rect()).translated(0, topOffset_);
+    applyState(w, c, scale_, topOffset_, foreOf(c, palette(), canvas().under(box)));
+}
+
+void FormWindow::syncWidgets() {
+    canvas_.reset();
+    for (const auto& c : form_->controls())
+        if (widgetOf(*c)) syncWidget(*c);
+    update();
+}
+
+const Canvas& FormWindow::canvas() const {
+    if (!canvas_) canvas_ = std::make_unique<Canvas>(*form_, palette(), scale_, topOffset_, rect());
+    return *canvas_;
 }
 
 void FormWindow::syncAll() {
     syncForm();
-    if (!form_) return;
-    for (const auto& c : form_->controls()) syncControl(*c);
+    if (form_) syncWidgets();
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
     if (!form_) return;
     QPainter p(this);
-    p.fillRect(rect(), colorOf(form_->spec().back));
-    paintPicture(p, form_->spec().background, QPoint(0, topOffset_), scale_);
-    for (const auto& c : form_->controls())
-        if (c->visible() && isPainted(c->kind())) paintControl(p, *c, scale_, topOffset_);
+    canvas().paint(p, rect());
+}
+
+// A new desktop palette: everything is worked out again for it.
+void FormWindow::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange && form_) syncWidgets();
 }
 
 // The close box asks the model; it closes the form (and so this window)
@@ -229,6 +250,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
 
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    canvas_.reset();  // more or less of the drawing shows
     if (menuRows_) menuRows_->setRowWidth(width());
 }
 

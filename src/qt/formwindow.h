@@ -6,10 +6,12 @@
 
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/form.h"
+#include "qt/drawing.h"
 #include "qt/twips.h"
 
 class QAction;
@@ -60,8 +62,13 @@ public:
     void syncControl(const Control& c);
     void syncAll();
 
+    // What the form paints beneath its widgets, in the colours it paints
+    // them in for the current palette.
+    const Canvas& canvas() const;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -74,6 +81,8 @@ private:
     void buildMenuRows();
     void buildItem(const MenuItem& item, QWidget* into);
     void menuRowsChanged();
+    void syncWidget(const Control& c);
+    void syncWidgets();  // every widget, after the drawing or the palette changed
 
     Form* form_;
     TwipScale scale_;
@@ -83,6 +92,7 @@ private:
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
     MenuRows* menuRows_ = nullptr;
+    mutable std::unique_ptr<Canvas> canvas_;  // worked out when first needed
     std::vector<std::pair<const MenuItem*, QAction*>> actions_;
 };
 

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "qt/controlwidget.h"
+#include "qt/palette.h"
 #include "qt/qtview.h"
 #include "test_forms.h"
 
@@ -89,7 +90,9 @@ TEST_F(ViewTest, PaintedControlsAreDrawnNotWidgets) {
     EXPECT_EQ(img.pixelColor(220, 120), QColor(Qt::red)) << "inside the filled shape";
     EXPECT_EQ(img.pixelColor(200, 120), QColor(Qt::black)) << "the shape's border";
     EXPECT_EQ(img.pixelColor(240, 10), QColor(Qt::black)) << "on the line";
-    EXPECT_EQ(img.pixelColor(270, 120), qt::colorOf(colors::face)) << "the hidden shape is not drawn";
+    const QColor face =
+        view.window(f)->palette().color(QPalette::Window);  // the usual face follows the desktop
+    EXPECT_EQ(img.pixelColor(270, 120), face) << "the hidden shape is not drawn";
 
     f["nascosto"].setVisible(true);
     const QImage shown = view.window(f)->grab().toImage();
@@ -135,11 +138,19 @@ TEST_F(ViewTest, ColoursFontsAndTooltipsComeFromTheModel) {
     ProbeForm& f = openProbe();
     QWidget* altro = view.widget(f, f["txtaltro"]);
     EXPECT_EQ(altro->palette().color(QPalette::Text), QColor(Qt::blue));
-    EXPECT_EQ(altro->font().family(), "DejaVu Sans");
+    EXPECT_EQ(altro->font().family(), "Liberation Sans");
     EXPECT_EQ(altro->font().pointSize(), 8);
     EXPECT_EQ(view.widget(f, f["lblrisultato"])->toolTip(), "risultato");
+    // Pure red on the light face reads at about 3.5 to 1: it is painted a
+    // darker red, no darker than it takes to reach 4.5 to 1.
     f["lblrisultato"].setFore(colors::red);
-    EXPECT_EQ(view.widget(f, f["lblrisultato"])->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(f["lblrisultato"].fore(), colors::red);
+    const QColor face = view.window(f)->palette().color(QPalette::Window);
+    ASSERT_LT(qt::contrast(Qt::red, face), 4.5);
+    const QColor red = view.widget(f, f["lblrisultato"])->palette().color(QPalette::WindowText);
+    EXPECT_EQ(red.hslHue(), 0);
+    EXPECT_GE(qt::contrast(red, face), 4.5);
+    EXPECT_LT(qt::contrast(QColor::fromHslF(0, 1, red.lightnessF() + 2.0 / 256), face), 4.5);
 }
 
 TEST_F(ViewTest, ClickingAnOptionChoosesItOnceAndKeepsItChosen) {

@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -30,13 +30,18 @@ QLineEdit* lineEditOf(QWidget* w) {
 // One UTF-8 sequence starting at s[i]; its length in bytes.
 size_t sequenceLength(const std::string& s, size_t i) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    const size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+    const size_t n = lead < 0x80           ? 1
+                     : (lead >> 5) == 0x6  ? 2
+                     : (lead >> 4) == 0xE  ? 3
+                     : (lead >> 3) == 0x1E ? 4
+                                           : 1;
     return std::min(n, s.size() - i);
 }
 
 class QtDriver : public Driver {
 public:
-    QtDriver(Workbench& wb, QtView& view) : Driver(wb), view_(view) {}
+    QtDriver(Workbench& wb, QtView& view, std::function<void()> settled)
+        : Driver(wb), view_(view), settled_(std::move(settled)) {}
 
     // An entry runs its action; an entry with a submenu drops it down (for a
     // screenshot), as clicking the menu bar would.
@@ -80,7 +85,7 @@ public:
             const QString ch = QString::fromUtf8(chars.data() + i, static_cast<qsizetype>(n));
             i += n;
             if (!(edit = lineEditOf(view_.widget(f, c)))) return;  // a handler closed the form
-            edit->end(false);  // typing appends
+            edit->end(false);                                      // typing appends
             if (n == 1)
                 QTest::keyClick(edit, chars[i - 1]);
             else
@@ -129,6 +134,7 @@ public:
     void settle() override {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (settled_) settled_();
     }
 
     // The active form as the user sees it, with any menu dropped down over
@@ -147,7 +153,8 @@ public:
         p.drawPixmap(win->geometry().topLeft() - area.topLeft(), win->grab());
         for (QMenu* m : menus) p.drawPixmap(m->geometry().topLeft() - area.topLeft(), m->grab());
         p.end();
-        const QString dir = qEnvironmentVariableIsEmpty("ONDALAB_SHOTS") ? "." : qEnvironmentVariable("ONDALAB_SHOTS");
+        const QString dir =
+            qEnvironmentVariableIsEmpty("ONDALAB_SHOTS") ? "." : qEnvironmentVariable("ONDALAB_SHOTS");
         const QString file = QDir(dir).filePath(QString::fromStdString(name) + ".png");
         if (!shot.save(file)) std::cerr << "screenshot: cannot write " << file.toStdString() << '\n';
     }
@@ -181,10 +188,6 @@ public:
         const QWidget* win = view_.window(f);
         return win ? win->windowTitle().toStdString() : f.caption();
     }
-    Rgb color(Form& f, Control& c) override {
-        const QWidget* w = view_.widget(f, c);
-        return w ? qt::rgbOf(w->palette().color(qt::foreRole(c.kind()))) : c.fore();
-    }
     std::string tooltip(Form& f, Control& c) override {
         const QWidget* w = view_.widget(f, c);
         return w ? w->toolTip().toStdString() : c.tooltip();
@@ -216,7 +219,8 @@ private:
             std::vector<QMenu*> chain{menu};
             while (auto* parent = qobject_cast<QMenu*>(chain.back()->parentWidget())) chain.push_back(parent);
             win->menuRows()->open(chain.back()->menuAction());
-            for (size_t i = chain.size() - 1; i > 0; --i) chain[i]->setActiveAction(chain[i - 1]->menuAction());
+            for (size_t i = chain.size() - 1; i > 0; --i)
+                chain[i]->setActiveAction(chain[i - 1]->menuAction());
             return true;
         }
         return false;
@@ -235,10 +239,13 @@ private:
     }
 
     QtView& view_;
+    std::function<void()> settled_;
 };
 
 }  // namespace
 
-std::unique_ptr<Driver> makeQtDriver(Workbench& wb, QtView& view) { return std::make_unique<QtDriver>(wb, view); }
+std::unique_ptr<Driver> makeQtDriver(Workbench& wb, QtView& view, std::function<void()> settled) {
+    return std::make_unique<QtDriver>(wb, view, std::move(settled));
+}
 
 }  // namespace ondalab::scenario

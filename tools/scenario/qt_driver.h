@@ -3,6 +3,7 @@
 // they show, so a scenario checks the view as well as the model.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "scenario/driver.h"
@@ -13,6 +14,8 @@ class QtView;
 
 namespace ondalab::scenario {
 
-std::unique_ptr<Driver> makeQtDriver(Workbench& wb, QtView& view);
+// `settled` runs each time the event loop has caught up after a line of
+// the file: a test looks at the windows there.
+std::unique_ptr<Driver> makeQtDriver(Workbench& wb, QtView& view, std::function<void()> settled = {});
 
 }  // namespace ondalab::scenario
