@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  := -j2
 
-.PHONY: all deps build run test test-sanitize fuzz soak bench screenshots format clean
+.PHONY: all deps build run test test-sanitize fuzz soak bench screenshots package format clean
 
 all: build
 
@@ -54,6 +54,10 @@ bench: build
 SHOTS := $(BUILD)/screenshots$(if $(ONDALAB_PALETTE),-$(ONDALAB_PALETTE))$(if $(QT_SCALE_FACTOR),-x$(QT_SCALE_FACTOR))
 screenshots: build
 	@mkdir -p $(SHOTS) && ONDALAB_SHOTS=$(SHOTS) QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn
+
+# A .deb of the program in build/, for `dpkg -i`.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,11 +1,21 @@
 #include "qt/application.h"
 
+#include <QIcon>
+
 #include "common/workbench.h"
 #include "qt/palette.h"
 
 namespace ondalab::qt {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) { applyPaletteFromEnv(); }
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    applyPaletteFromEnv();
+    // Our own icon, in each size we carry, for every window.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/ondalab-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    setDesktopFileName(QStringLiteral("org.ondalab.Ondalab"));
+}
 
 bool Application::notify(QObject* receiver, QEvent* e) {
     try {

@@ -3,7 +3,8 @@
 // itself, so this is a programming error) must not reach the event loop,
 // where it would end the program. It shows the fault box instead, through
 // the message service the view uses, and the program goes on.
-// ONDALAB_PALETTE=light|dark sets the palette (the desktop's otherwise).
+// ONDALAB_PALETTE=light|dark sets the palette (the desktop's otherwise);
+// every window carries the program's icon.
 #pragma once
 
 #include <QApplication>

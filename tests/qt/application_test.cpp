@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +62,21 @@ TEST_F(FaultGuardTest, TheEventLoopGoesOnAfterAnythingThrown) {
     expectFaultBox();
     expectFaultBox();
     EXPECT_TRUE(platform.boxes.empty());
+}
+
+}  // namespace
+}  // namespace ondalab
+
+namespace ondalab {
+namespace {
+
+TEST(ApplicationIcon, EveryWindowCarriesOurIconInEachSize) {
+    const QIcon icon = QApplication::windowIcon();
+    for (const int size : {16, 32, 48, 256}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        EXPECT_FALSE(icon.pixmap(size).isNull()) << size;
+    }
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ondalab.Ondalab");
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#!/bin/sh
+# The .deb that `make package` builds: the installed files under /usr and
+# the Debian Qt 6 runtime packages as its dependencies.
+set -e
+build=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
+deb=$(ls "$out"/ondalab_*.deb)
+status=0
+files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+for f in ./usr/bin/ondalab ./usr/share/applications/org.ondalab.Ondalab.desktop \
+  ./usr/share/metainfo/org.ondalab.Ondalab.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/ondalab.svg \
+  ./usr/share/icons/hicolor/48x48/apps/ondalab.png; do
+  echo "$files" | grep -qx "$f" || { echo "not in the package: $f"; status=1; }
+done
+echo "$files" | grep -q "ondalab-scenario\|ondalab-qt-tests\|ondalab-unit-tests" && { echo "test tools in the package"; status=1; }
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation2; do
+  echo "$depends" | tr ',' '\n' | sed 's/ //g' | grep -qx "$p" || { echo "Depends lacks $p: $depends"; status=1; }
+done
+[ "$(dpkg-deb -f "$deb" Package)" = ondalab ] || { echo "package name"; status=1; }
+exit $status
