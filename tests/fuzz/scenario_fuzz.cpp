@@ -1,6 +1,7 @@
 // The scenario-file reader over any file, run against the form model: it
-// always reads the file through, and no exception escapes the program (the
-// runner turns one into a "the program failed" line, which is a finding).
+// always reads the file through, and no exception escapes the program: not
+// from a handler (the workbench counts those) nor from the runner's steps
+// (it turns those into a "the program failed" line).
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -20,10 +21,19 @@ using namespace ondalab::scenario;
 
 namespace {
 
+// The model driver, checking after every line that no handler threw (the
+// workbench catches such an exception, shows the fault box and counts it).
+struct CheckingDriver : Driver {
+    using Driver::Driver;
+    void settle() override {
+        if (wb_.internalErrors() > 0) broken("a handler threw: " + wb_.lastInternalError());
+    }
+};
+
 Program modelProgram(ScriptedPlatform& platform) {
     Program p;
     p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
-    p.driver = std::make_unique<Driver>(*p.workbench);
+    p.driver = std::make_unique<CheckingDriver>(*p.workbench);
     return p;
 }
 

@@ -144,6 +144,8 @@ bool Session::doAction(const Action& a) {
 std::optional<Failure> Session::check() {
     Workbench& wb = workbench();
     scenario::Driver& d = *harness_.program.driver;
+    if (wb.internalErrors() > 0)  // the workbench caught it and showed the fault box
+        return Failure{"exception", "a handler threw: " + wb.lastInternalError()};
     if (wb.ended()) {
         if (!mainExitTaken_) return Failure{"ended", "the program ended without the main window's exit"};
         return std::nullopt;
