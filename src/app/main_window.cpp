@@ -45,7 +45,8 @@ FRMONDALAB::FRMONDALAB(Workbench& wb)
             .rect = {0, 0, kWidth, kHeight},
             .centred = false,  // the load step centres it
             .inTaskbar = true,
-            .background = background()},
+            .background = background(),
+            .mainWindow = true},
            {
                {.kind = ControlKind::Label,
                 .name = "lbltitolo",

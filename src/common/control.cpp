@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/form.h"
+#include "common/numbers.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -55,10 +56,14 @@ bool Control::focusable() const {
         case ControlKind::CheckBox:
         case ControlKind::Combo:
             return true;
+        case ControlKind::Image:
+            return spec_.clickable;
         default:
             return false;
     }
 }
+
+bool Control::flagged() const { return spec_.kind == ControlKind::TextBox && !readsWhole(spec_.text); }
 
 void Control::addItem(const std::string& entry) {
     auto& items = spec_.items;
@@ -83,7 +88,8 @@ void Control::setText(const std::string& text) {
 }
 
 Control::State Control::state() const {
-    return {spec_.text, spec_.tooltip, spec_.rect, spec_.visible, spec_.enabled, checked_, spec_.fore, spec_.interval};
+    return {spec_.text,    spec_.tooltip, spec_.rect, spec_.visible,
+            spec_.enabled, checked_,      spec_.fore, spec_.interval};
 }
 
 void Control::restore(const State& s) {
@@ -147,7 +153,8 @@ void Control::choose() {
     if (checked_) return;
     if (spec_.kind == ControlKind::Option) {
         for (const auto& other : owner_->controls())
-            if (other.get() != this && other->kind() == ControlKind::Option && other->spec_.group == spec_.group)
+            if (other.get() != this && other->kind() == ControlKind::Option &&
+                other->spec_.group == spec_.group)
                 other->setChecked(false);
     }
     setChecked(true);

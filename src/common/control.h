@@ -54,14 +54,15 @@ struct ControlSpec {
     Rgb fore = colors::black;
     Font font = {};
     Align align = Align::Left;
-    bool border = false;           // labels: a sunken box around the result
-    std::string group = {};        // options: the frame whose options exclude each other
+    bool border = false;                  // labels: a sunken box around the result
+    std::string group = {};               // options: the frame whose options exclude each other
     std::vector<std::string> items = {};  // combo boxes: the list (sorted by the control)
-    Picture picture = {};          // images: the drawing
-    bool filled = false;           // shapes: filled with `back`
-    bool round = false;            // shapes: circle/ellipse instead of rectangle
-    Rgb back = colors::white;      // shapes: fill colour
-    int interval = 0;              // timers: ms between ticks (0: not running)
+    Picture picture = {};                 // images: the drawing
+    bool clickable = false;    // images: a choice the user makes by clicking it, so also a focus stop
+    bool filled = false;       // shapes: filled with `back`
+    bool round = false;        // shapes: circle/ellipse instead of rectangle
+    Rgb back = colors::white;  // shapes: fill colour
+    int interval = 0;          // timers: ms between ticks (0: not running)
 };
 
 class Control {
@@ -91,8 +92,11 @@ public:
 
     // The caption or text as the user sees it: "&CALCOLA" -> "CALCOLA", "&&" -> "&".
     std::string seenText() const;
-    // Can the keyboard focus rest here (text boxes, buttons, options, combos)?
+    // Can the keyboard focus rest here (text boxes, buttons, options, combos,
+    // pictures the user chooses by clicking)?
     bool focusable() const;
+    // A text box whose text the leading-number parse does not read whole.
+    bool flagged() const;
     bool usable() const { return spec_.visible && spec_.enabled; }
 
     // Setting a different text of a text box or combo box fires its Change.

@@ -46,8 +46,9 @@ void Form::setFocus(Control& c) {
 }
 
 void Form::firstFocus() {
+    // A picture is a stop for the keyboard, never the first focus.
     for (const auto& c : controls_)
-        if (c->focusable() && c->usable()) {
+        if (c->focusable() && c->usable() && c->kind() != ControlKind::Image) {
             setFocus(*c);
             return;
         }

@@ -35,9 +35,11 @@ struct FormSpec {
     FrameStyle style = FrameStyle::Fixed;
     bool centred = true;  // centred on the screen when created
     bool inTaskbar = false;
-    Rgb back = colors::face;      // client-area colour
-    Picture background = {};      // drawn under every control
-    std::string faultFocus = {};  // text box focused after a calculation fault
+    Rgb back = colors::face;                   // client-area colour
+    Picture background = {};                   // drawn under every control
+    std::string faultFocus = {};               // text box focused after a calculation fault
+    std::string defaultButton = "cmdcalcola";  // what Return clicks away from a button
+    bool mainWindow = false;                   // the program's own window: Escape leaves it open
 };
 
 // The usual box titles.

@@ -236,38 +236,46 @@ std::string groupThrees(const std::string& digits, char sep) {
 
 }  // namespace
 
-double parseLeading(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text) {
-        if (!isBlank(c)) s.push_back(c);
-    }
+namespace {
 
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return readRadix(s, 2, 16);
-        if (s[1] == 'O' || s[1] == 'o') return readRadix(s, 2, 8);
-        return 0.0;
-    }
-
-    const std::string_view v(s);
-    std::size_t i = 0;
+// Where the leading number of blank-free text lies: its parts and the
+// position where the reading stopped.
+struct LeadingScan {
+    int radix = 10;  // 16 or 8 for "&H"/"&O"
     bool negative = false;
+    std::string_view intDigits, fracDigits;
+    long exponent = 0;
+    std::size_t end = 0;  // characters read
+    bool number = false;  // some digit was read
+};
+
+LeadingScan scanLeading(std::string_view v) {
+    LeadingScan r;
+    if (v.size() >= 2 && v[0] == '&') {
+        if (v[1] == 'H' || v[1] == 'h') r.radix = 16;
+        if (v[1] == 'O' || v[1] == 'o') r.radix = 8;
+        if (r.radix == 10) return r;
+        std::size_t i = 2;
+        while (i < v.size() && digitValue(v[i], r.radix) >= 0) ++i;
+        r.number = i > 2;
+        r.end = i;
+        return r;
+    }
+    std::size_t i = 0;
     if (i < v.size() && (v[i] == '+' || v[i] == '-')) {
-        negative = v[i] == '-';
+        r.negative = v[i] == '-';
         ++i;
     }
     const std::size_t intStart = i;
     while (i < v.size() && isDigit(v[i])) ++i;
-    const std::string_view intDigits = v.substr(intStart, i - intStart);
-    std::string_view fracDigits;
+    r.intDigits = v.substr(intStart, i - intStart);
     if (i < v.size() && v[i] == '.') {
         const std::size_t fracStart = ++i;
         while (i < v.size() && isDigit(v[i])) ++i;
-        fracDigits = v.substr(fracStart, i - fracStart);
+        r.fracDigits = v.substr(fracStart, i - fracStart);
     }
-    if (intDigits.empty() && fracDigits.empty()) return 0.0;
-
-    long exponent = 0;
+    r.number = !r.intDigits.empty() || !r.fracDigits.empty();
+    if (!r.number) return r;
     if (i < v.size() && (v[i] == 'E' || v[i] == 'e')) {
         std::size_t j = i + 1;
         bool expNegative = false;
@@ -277,12 +285,40 @@ double parseLeading(std::string_view text) {
         }
         const std::size_t expStart = j;
         while (j < v.size() && isDigit(v[j])) ++j;
-        if (j > expStart) exponent = boundedExponent(v.substr(expStart, j - expStart), expNegative);
+        if (j > expStart) {
+            r.exponent = boundedExponent(v.substr(expStart, j - expStart), expNegative);
+            i = j;
+        }
     }
+    r.end = i;
+    return r;
+}
 
-    const double magnitude =
-        convertDecimal(buildDecimalText(intDigits, fracDigits, exponent), intDigits, fracDigits, exponent);
-    return negative ? -magnitude : magnitude;
+std::string withoutBlanks(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!isBlank(c)) s.push_back(c);
+    return s;
+}
+
+}  // namespace
+
+double parseLeading(std::string_view text) {
+    const std::string s = withoutBlanks(text);
+    const LeadingScan r = scanLeading(s);
+    if (r.radix != 10) return readRadix(s, 2, r.radix);
+    if (!r.number) return 0.0;
+    const double magnitude = convertDecimal(buildDecimalText(r.intDigits, r.fracDigits, r.exponent),
+                                            r.intDigits, r.fracDigits, r.exponent);
+    return r.negative ? -magnitude : magnitude;
+}
+
+bool readsWhole(std::string_view text) {
+    const std::string s = withoutBlanks(text);
+    if (s.empty()) return true;
+    const LeadingScan r = scanLeading(s);
+    return r.number && r.end == s.size();
 }
 
 double toSingle(double value) {

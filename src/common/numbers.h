@@ -28,6 +28,11 @@ struct NumberFormat {
 // comes back as +-infinity, which the fault policy catches downstream.
 double parseLeading(std::string_view text);
 
+// True when the leading-number parse reads the whole text: nothing after
+// the number is ignored ("1.5", "1 000", "2e3"), or there is nothing but
+// blanks. "1,5", "4k7", "abc", "-" and "1e" are not read whole.
+bool readsWhole(std::string_view text);
+
 // Rounds to the nearest single-precision value (a value "held in single
 // precision"). Out of float range gives +-infinity.
 double toSingle(double value);

@@ -44,9 +44,10 @@ class ScriptedPlatform : public ScreenService,
                          public RegionalService,
                          public TimerService,
                          public MessageService,
-                         public PrintService {
+                         public PrintService,
+                         public ClipboardService {
 public:
-    Services services() { return {*this, *this, *this, *this, *this}; }
+    Services services() { return {*this, *this, *this, *this, *this, *this}; }
 
     // Set-up.
     int screenW = 19200;
@@ -74,6 +75,9 @@ public:
     bool print(const Form& form) override;
     std::deque<PrintRecord> printouts;  // not yet checked
 
+    void setText(const std::string& text) override { clipboard_ = text; }
+    std::string text() const override { return clipboard_; }
+
 private:
     struct Timer {
         long due;
@@ -83,6 +87,7 @@ private:
     std::map<const void*, Timer> timers_;
     long now_ = 0;
     std::deque<Answer> answers_;
+    std::string clipboard_;
 };
 
 }  // namespace ondalab

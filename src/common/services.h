@@ -46,12 +46,19 @@ struct PrintService {
     virtual bool print(const Form& form) = 0;
 };
 
+struct ClipboardService {
+    virtual ~ClipboardService() = default;
+    virtual void setText(const std::string& text) = 0;  // plain text, lines joined by "\n"
+    virtual std::string text() const = 0;
+};
+
 struct Services {
     ScreenService& screen;
     RegionalService& regional;
     TimerService& timers;
     MessageService& boxes;
     PrintService& printer;
+    ClipboardService& clipboard;
 };
 
 }  // namespace ondalab

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/fault.h"
+#include "common/keyboard.h"
 
 namespace ondalab {
 
@@ -270,6 +271,16 @@ void Workbench::userPick(Form& form, Control& c, const std::string& entry) {
 void Workbench::userClose(Form& form) {
     if (ended_ || isBlocked(form)) return;
     close(form);
+}
+
+bool Workbench::userKey(Form& form, const std::string& key, const std::string& selection) {
+    if (ended_ || isBlocked(form)) return false;
+    const auto k = parseKey(key);
+    return k && pressKey(*this, form, *k, selection);
+}
+
+void Workbench::userCopy(Form& form) {
+    if (!ended_ && openForm(form.name()) == &form) services_.clipboard.setText(readout(form));
 }
 
 const MenuItem* Workbench::findMenu(const std::string& item) const {

@@ -94,6 +94,13 @@ public:
     void userPick(Form& form, Control& c, const std::string& entry);
     void userClose(Form& form);
     void userMenu(const std::string& item);
+    // A key or chord ("Tab", "Shift+Tab", "Return", "Ctrl+C", "Alt+X") sent
+    // to the focused control, as src/common/keyboard.h says. False when the
+    // key is not one of the form's own, for the view to pass on.
+    // `selection`: the text selected in the focused text box, if any.
+    bool userKey(Form& form, const std::string& key, const std::string& selection = {});
+    // The form's readout to the clipboard ("Copia risultati").
+    void userCopy(Form& form);
     bool menuEnabled(const MenuItem& item) const;
     const MenuItem* findMenu(const std::string& item) const;
 

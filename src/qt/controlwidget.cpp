@@ -1,14 +1,20 @@
 #include "qt/controlwidget.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <limits>
 
+#include "common/keyboard.h"
 #include "qt/clicklabel.h"
 #include "qt/palette.h"
 #include "qt/textfit.h"
@@ -34,6 +40,8 @@ protected:
 }  // namespace
 
 namespace {
+
+constexpr QRgb kFlagAmber = 0xFFB000;
 
 QString str(const std::string& s) { return QString::fromStdString(s); }
 
@@ -72,9 +80,59 @@ void applyText(QWidget* w, const Control& c) {
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         box->setTitle(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        button->setText(text);  // Qt reads "&" as the access key, as the model does
+        // Qt reads "&" as the access key, as the model does; the window hands
+        // Alt+letter to the model first, the button's shortcut stays for the rest.
+        button->setText(text);
         if (button->isCheckable()) button->setChecked(c.checked());
     }
+}
+
+// The flag's marker: an amber warning triangle with a dark edge and "!",
+// drawn large so it stays sharp at 2x; it reads on light and dark fields.
+QIcon flagIcon() {
+    constexpr int size = 64;
+    QPixmap pix(size, size);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath triangle;
+    triangle.moveTo(size / 2.0, 4);
+    triangle.lineTo(size - 4, size - 6);
+    triangle.lineTo(4, size - 6);
+    triangle.closeSubpath();
+    p.setPen(QPen(QColor(0x40, 0x28, 0x00), 4));
+    p.setBrush(QColor(kFlagAmber));
+    p.drawPath(triangle);
+    p.setPen(QPen(QColor(0x20, 0x14, 0x00), 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(size / 2.0, 22), QPointF(size / 2.0, 40));
+    p.drawPoint(QPointF(size / 2.0, 50));
+    p.end();
+    return QIcon(pix);
+}
+
+// A flagged text box: an amber tint over the field's own colour (light on a
+// light palette, dark on a dark one, so its text stays readable) and the marker.
+void showFlag(QLineEdit* edit, bool flagged) {
+    auto* marker = edit->findChild<QAction*>(QStringLiteral("flagMarker"));
+    if (!marker && !flagged) return;
+    if (!marker) {
+        marker = edit->addAction(flagIcon(), QLineEdit::TrailingPosition);
+        marker->setObjectName(QStringLiteral("flagMarker"));
+        marker->setToolTip(QStringLiteral("parte del testo non è letta come numero"));
+    }
+    marker->setVisible(flagged);
+    edit->setProperty("flagged", flagged);
+    const QWidget* field = edit->parentWidget();  // the window: the palette in use
+    const QColor base = (field ? field->palette() : QApplication::palette(edit)).color(QPalette::Base);
+    const QColor amber(kFlagAmber);
+    constexpr double tint = 0.35;
+    const auto mix = [&](int a, int b) { return static_cast<int>(a + (b - a) * tint); };
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Base, flagged
+                                     ? QColor(mix(base.red(), amber.red()), mix(base.green(), amber.green()),
+                                              mix(base.blue(), amber.blue()))
+                                     : base);
+    edit->setPalette(pal);
 }
 
 }  // namespace
@@ -91,6 +149,9 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             label->setWordWrap(true);
             label->setTextFormat(Qt::PlainText);
             label->setAutoFillBackground(false);  // the form's drawing shows through
+            // Results can be selected and copied; the form's menu stands for the label's.
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            label->setContextMenuPolicy(Qt::NoContextMenu);
             w = label;
             break;
         }
@@ -125,15 +186,27 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             w = combo;
             break;
         }
+        case ControlKind::Image:
+            if (!c.spec().clickable) return nullptr;
+            w = new ClickPicture(parent);
+            break;
         default:
             return nullptr;
     }
     // Clicks do not move the focus by themselves: the model moves it when
     // it accepts the click, and the view follows.
     const bool typed = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::Combo;
-    w->setFocusPolicy(!c.focusable() ? Qt::NoFocus : typed ? Qt::StrongFocus : Qt::TabFocus);
+    if (c.kind() != ControlKind::Label)  // a label takes the focus a click gives it, to copy its selection
+        w->setFocusPolicy(!c.focusable() ? Qt::NoFocus : typed ? Qt::StrongFocus : Qt::TabFocus);
     w->setObjectName(QString::fromStdString(c.name()));
     return w;
+}
+
+static bool isTabStop(const Control& c) {
+    if (!c.focusable()) return false;
+    if (c.kind() != ControlKind::Option) return true;
+    const auto stops = focusStops(c.form());
+    return std::find(stops.begin(), stops.end(), &c) != stops.end();
 }
 
 void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset, const QColor& fore) {
@@ -151,6 +224,9 @@ void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset,
     w->setPalette(pal);
     fitFont(w, fontOf(c.spec().font));
     w->setToolTip(QString::fromStdString(c.tooltip()));
+    applyAccessibleName(w, c);
+    w->setAccessibleDescription(QString::fromStdString(c.tooltip()));
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) showFlag(edit, c.flagged());
     w->setEnabled(c.enabled());
     w->setVisible(c.visible());
 }
@@ -167,6 +243,14 @@ QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& 
         default:
             return readable(ink, beneath, kTextContrast);
     }
+}
+
+void applyAccessibleName(QWidget* w, const Control& c) {
+    w->setAccessibleName(QString::fromStdString(accessibleName(c.form(), c)));
+}
+
+void applyTabStop(QWidget* w, const Control& c) {
+    if (c.kind() == ControlKind::Option) w->setFocusPolicy(isTabStop(c) ? Qt::TabFocus : Qt::NoFocus);
 }
 
 QPalette::ColorRole foreRole(ControlKind kind) {

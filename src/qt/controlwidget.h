@@ -29,6 +29,13 @@ void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset,
 // for those that have none, on the colours `beneath` it.
 QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& beneath);
 
+// The name assistive tools read; a text box's comes from the label beside it.
+void applyAccessibleName(QWidget* w, const Control& c);
+
+// Qt's own focus chain stops where the model's Tab does: an option button
+// is a stop only as its group's entry (the chosen one, else the first).
+void applyTabStop(QWidget* w, const Control& c);
+
 // The palette role that carries a kind's fore colour.
 QPalette::ColorRole foreRole(ControlKind kind);
 QFont fontOf(const Font& f);

@@ -2,15 +2,20 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "common/keyboard.h"
 #include "qt/clicklabel.h"
 #include "qt/controlwidget.h"
 #include "qt/drawing.h"
@@ -24,6 +29,7 @@ FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
     applyStyle();
     if (!form.menu().empty()) buildMenuRows();
     createWidgets();
+    installEventFilter(this);
     syncAll();
 }
 
@@ -49,6 +55,7 @@ void FormWindow::createWidgets() {
         widgets_[c.get()] = w;
         controls_[w] = c.get();
         connectWidget(w, *c);
+        listenToKeys(w);
         if (c->kind() == ControlKind::Frame) frames.push_back(w);
         // The tab order is the order of the control table.
         if (c->focusable()) {
@@ -68,7 +75,18 @@ void FormWindow::connectWidget(QWidget* w, Control& c) {
     };
     if (auto* label = qobject_cast<ClickLabel*>(w)) {
         connect(label, &ClickLabel::clicked, this, clicked);
+    } else if (auto* picture = qobject_cast<ClickPicture*>(w)) {
+        connect(picture, &ClickPicture::clicked, this, clicked);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        // The line edit's own menu, and the form's readout under it.
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QLineEdit::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+            QMenu* menu = edit->createStandardContextMenu();
+            menu->addSeparator();
+            menu->addActions(formMenu(menu)->actions());
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(edit->mapToGlobal(at));
+        });
         connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
             if (form_) events_.edit(*form_, c, text.toStdString());
         });
@@ -182,12 +200,22 @@ void FormWindow::syncForm() {
 }
 
 void FormWindow::syncControl(const Control& c) {
-    if (widgetOf(c)) {
-        syncWidget(c);
-    } else if (isPainted(c.kind())) {
-        // The drawing changed: the texts above it may need other colours.
+    if (isPainted(c.kind())) {
+        // The drawing changed (a picture the keyboard reaches has a widget
+        // too): the texts above it may need other colours.
         syncWidgets();
+    } else if (widgetOf(c)) {
+        syncWidget(c);
     }
+    // A caption that changes renames the boxes it stands beside.
+    if (c.kind() == ControlKind::Label && form_)
+        for (const auto& other : form_->controls())
+            if (other->kind() != ControlKind::Label)
+                if (QWidget* w = widgetOf(*other)) applyAccessibleName(w, *other);
+    // Choosing an option moves its group's tab stop.
+    if (c.kind() == ControlKind::Option && form_)
+        for (Control* o : optionGroup(*form_, c))
+            if (QWidget* w = widgetOf(*o)) applyTabStop(w, *o);
 }
 
 void FormWindow::syncWidget(const Control& c) {
@@ -206,6 +234,76 @@ void FormWindow::syncWidgets() {
 const Canvas& FormWindow::canvas() const {
     if (!canvas_) canvas_ = std::make_unique<Canvas>(*form_, palette(), scale_, topOffset_, rect());
     return *canvas_;
+}
+
+// Keys reach the form's rules before the widget that has the focus; what
+// the rules leave (typing, the cursor, menus) goes on to the widget.
+void FormWindow::listenToKeys(QWidget* w) {
+    w->installEventFilter(this);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyRelease) heard_ = nullptr;
+    if (!form_ || (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride))
+        return QWidget::eventFilter(watched, e);
+    auto* key = static_cast<QKeyEvent*>(e);
+    // A key the focused control passed on reaches the window too: it was heard once.
+    if (key == heard_ && key->key() == heardKey_ && key->modifiers() == heardMods_) return false;
+    if (e->type() == QEvent::ShortcutOverride) {
+        // An access key of the form's outranks any shortcut of Qt's own.
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        const int k = key->key();
+        const bool alnum = (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z);
+        if (mods == Qt::AltModifier && alnum && accessKeyOwner(*form_, static_cast<char>(k))) {
+            e->accept();
+            return true;
+        }
+        return false;
+    }
+    heard_ = key;
+    heardKey_ = key->key();
+    heardMods_ = key->modifiers();
+    return forwardKey(watched == this && focusWidget() ? focusWidget() : watched, key);
+}
+
+bool FormWindow::forwardKey(QObject* watched, QKeyEvent* e) {
+    int k = e->key();
+    Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt || k == Qt::Key_Meta ||
+        k == Qt::Key_unknown)
+        return false;
+    if (k == Qt::Key_Backtab) {
+        k = Qt::Key_Tab;
+        mods |= Qt::ShiftModifier;
+    }
+    if (k == Qt::Key_Enter) k = Qt::Key_Return;
+    const QString portable =
+        QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(k))).toString(QKeySequence::PortableText);
+    std::string selection;
+    if (auto* edit = qobject_cast<QLineEdit*>(watched)) selection = edit->selectedText().toStdString();
+    // A label's own selection is copied by the label.
+    if (auto* label = qobject_cast<QLabel*>(watched);
+        label && label->hasSelectedText() && portable == "Ctrl+C")
+        return false;
+    return events_.key(*form_, portable.toStdString(), selection);
+}
+
+QMenu* FormWindow::formMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    QAction* copy = menu->addAction(QStringLiteral("Copia risultati"));
+    copy->setObjectName(QStringLiteral("copiarisultati"));
+    connect(copy, &QAction::triggered, this, [this] {
+        if (form_) events_.copyReadout(*form_);
+    });
+    return menu;
+}
+
+void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
+    if (!form_) return;
+    QMenu* menu = formMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
 }
 
 void FormWindow::syncAll() {

@@ -15,6 +15,7 @@
 #include "qt/twips.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 
 namespace ondalab::qt {
@@ -28,6 +29,9 @@ struct WindowEvents {
     virtual void edit(Form& f, Control& c, const std::string& text) = 0;
     virtual void pick(Form& f, Control& c, const std::string& entry) = 0;
     virtual void closeBox(Form& f) = 0;
+    // A key for the form's rules; false when the widget should have it.
+    virtual bool key(Form& f, const std::string& key, const std::string& selection) = 0;
+    virtual void copyReadout(Form& f) = 0;
     virtual void menuChosen(const std::string& item) = 0;
     virtual void menuOpening() = 0;  // a menu is about to drop down
 };
@@ -67,6 +71,8 @@ public:
     const Canvas& canvas() const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -77,6 +83,9 @@ private:
     void applyStyle();
     void createWidgets();
     void connectWidget(QWidget* w, Control& c);
+    void listenToKeys(QWidget* w);
+    bool forwardKey(QObject* watched, QKeyEvent* e);
+    QMenu* formMenu(QWidget* parent);
     void buildMenu(const std::vector<MenuItem>& items, QWidget* into);
     void buildMenuRows();
     void buildItem(const MenuItem& item, QWidget* into);
@@ -93,6 +102,10 @@ private:
     std::map<const QWidget*, Control*> controls_;
     MenuRows* menuRows_ = nullptr;
     mutable std::unique_ptr<Canvas> canvas_;  // worked out when first needed
+    // The key press last handed to the model, not to be handed twice.
+    const QKeyEvent* heard_ = nullptr;
+    int heardKey_ = 0;
+    Qt::KeyboardModifiers heardMods_;
     std::vector<std::pair<const MenuItem*, QAction*>> actions_;
 };
 

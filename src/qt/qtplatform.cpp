@@ -1,6 +1,7 @@
 #include "qt/qtplatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -45,6 +46,12 @@ std::string shortDateOf(const QLocale& l, QDate day) {
 }
 
 }  // namespace qt
+
+void QtClipboard::setText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string QtClipboard::text() const { return QGuiApplication::clipboard()->text().toStdString(); }
 
 QtPlatform::QtPlatform() : forced_(qt::localeFromEnv(std::getenv("ONDALAB_LOCALE"))) {}
 

@@ -27,6 +27,13 @@ NumberFormat numberFormatOf(const QLocale& l);
 std::string shortDateOf(const QLocale& l, QDate day);
 }  // namespace qt
 
+// The desktop's clipboard (plain text).
+class QtClipboard : public ClipboardService {
+public:
+    void setText(const std::string& text) override;
+    std::string text() const override;
+};
+
 class QtPlatform : public ScreenService,
                    public RegionalService,
                    public TimerService,
@@ -38,7 +45,7 @@ public:
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-    Services services() { return {*this, *this, *this, *this, *this}; }
+    Services services() { return {*this, *this, *this, *this, *this, clipboard_}; }
     // Printing grabs the form's window from the view.
     void setView(QtView* view) { view_ = view; }
 
@@ -53,6 +60,7 @@ public:
 
 private:
     QtView* view_ = nullptr;
+    QtClipboard clipboard_;
     std::optional<Locale> forced_;
     struct Timer {
         std::unique_ptr<QTimer> timer;

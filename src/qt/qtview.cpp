@@ -157,6 +157,12 @@ void QtView::pick(Form& f, Control& c, const std::string& entry) {
 
 void QtView::closeBox(Form& f) { wb_.userClose(f); }
 
+bool QtView::key(Form& f, const std::string& key, const std::string& selection) {
+    const bool taken = wb_.userKey(f, key, selection);
+    if (taken) resyncFocus(&f);
+    return taken;
+}
+
 void QtView::menuChosen(const std::string& item) {
     wb_.userMenu(item);
     refreshMenus();
@@ -167,6 +173,7 @@ void QtView::onQtFocus(QWidget*, QWidget* now) {
     for (const auto& [form, w] : windows_) {
         Control* c = w->controlOf(now);
         if (!c) continue;
+        if (!c->focusable()) return;  // a label holds the focus only while its text is selected
         Form* f = w->form();
         heardFocus_ = widget(*f, *c);
         if (f->focused() == c) return;  // the model has it already (a window coming back)

@@ -54,6 +54,8 @@ private:
     void edit(Form& f, Control& c, const std::string& text) override;
     void pick(Form& f, Control& c, const std::string& entry) override;
     void closeBox(Form& f) override;
+    bool key(Form& f, const std::string& key, const std::string& selection) override;
+    void copyReadout(Form& f) override { wb_.userCopy(f); }
     void menuChosen(const std::string& item) override;
     void menuOpening() override { refreshMenus(); }
 
@@ -68,7 +70,7 @@ private:
     Workbench& wb_;
     qt::TwipScale scale_;
     std::map<const Form*, qt::FormWindow*> windows_;
-    int applying_ = 0;         // > 0 while the view itself moves widgets or focus
+    int applying_ = 0;               // > 0 while the view itself moves widgets or focus
     QWidget* heardFocus_ = nullptr;  // the last widget whose focus reached the model
 };
 

@@ -154,7 +154,7 @@ TEST(Printing, WritesOnePagePdfOfTheShownForm) {
 
     ScriptedPlatform scripted;
     QtPlatform desktop;
-    Workbench wb({scripted, scripted, scripted, scripted, desktop}, testing::probeRegistry());
+    Workbench wb({scripted, scripted, scripted, scripted, desktop, scripted}, testing::probeRegistry());
     QtView view(wb);
     desktop.setView(&view);
     Form& f = *wb.show("FRMPROVA", false);

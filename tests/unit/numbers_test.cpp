@@ -95,6 +95,19 @@ TEST(ParseLeading, ReadsTheLeadingNumber) {
     }
 }
 
+TEST(ParseLeading, TellsWhetherTheWholeTextIsRead) {
+    const struct {
+        std::string text;
+        bool whole;
+    } cases[] = {
+        {"", true},     {"  \t", true}, {"12", true},   {"1 2", true},    {"-3.5", true}, {"2e3", true},
+        {"1.", true},   {".5", true},   {"&H1F", true}, {"&O17", true},   {"1,5", false}, {"4k7", false},
+        {"abc", false}, {"-", false},   {".", false},   {"1e", false},    {"1e+", false}, {"5 MHz", false},
+        {"&H", false},  {"&HG", false}, {"&X1", false}, {"1.2.3", false}, {"+", false},   {"1\r", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(readsWhole(c.text), c.whole) << '"' << c.text << '"';
+}
+
 TEST(ParseLeading, ConvertsDecimalsToTheNearestDouble) {
     // Literals are the compiler's own correctly rounded conversions.
     const ParseCase cases[] = {
@@ -443,8 +456,8 @@ TEST(RoundedThrough, KeepsTheMaskedRounding) {
         Mask mask;
         double expected;
     } cases[] = {
-        {1.005, "#0.##", 1.01},   {0.0625, "#,##0.###", 0.063}, {908.5, "#,##0.", 909},
-        {-2.5, "#,##0.", -3},     {1234.5678, "#,##0.#", 1234.6}, {0.00004, "##0.####", 0},
+        {1.005, "#0.##", 1.01}, {0.0625, "#,##0.###", 0.063},   {908.5, "#,##0.", 909},
+        {-2.5, "#,##0.", -3},   {1234.5678, "#,##0.#", 1234.6}, {0.00004, "##0.####", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(roundedThrough(c.in, c.mask), c.expected) << c.in << " " << c.mask.text();
 }

@@ -12,4 +12,12 @@ void Driver::typeChars(Form& f, Control& c, const std::string& chars) {
     }
 }
 
+void Driver::press(Form& f, const std::string& key) {
+    if (wb_.userKey(f, key)) return;
+    // Not a key of the form's own: in a text box a blank is typed.
+    Control* c = f.focused();
+    if (key == "Space" && c && (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::Combo))
+        replaceText(f, *c, c->text() + " ");
+}
+
 }  // namespace ondalab::scenario

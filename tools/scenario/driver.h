@@ -25,6 +25,8 @@ public:
     virtual void replaceText(Form& f, Control& c, const std::string& text) { wb_.userEdit(f, c, text); }
     virtual void pick(Form& f, Control& c, const std::string& entry) { wb_.userPick(f, c, entry); }
     virtual void closeForm(Form& f) { wb_.userClose(f); }
+    // A key or chord sent to the focused control of `f`.
+    virtual void press(Form& f, const std::string& key);
     // Lets a real event loop catch up; nothing to do for the model.
     virtual void settle() {}
     // Writes a picture of the active form (and of an open menu) to NAME.png
@@ -44,6 +46,8 @@ public:
     virtual Control* focused(Form& f) { return f.focused(); }
     virtual int listCount(Form&, Control& c) { return static_cast<int>(c.items().size()); }
     virtual std::string listEntry(Form&, Control& c, int i) { return c.items().at(static_cast<size_t>(i)); }
+    virtual std::string clipboard() { return wb_.services().clipboard.text(); }
+    virtual bool flagged(Form&, Control& c) { return c.flagged(); }
     // Geometry is compared exactly for the model, within this many twips through widgets.
     virtual int tolerance() const { return 0; }
 

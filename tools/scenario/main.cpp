@@ -50,9 +50,10 @@ Program qtProgram(ScriptedPlatform& platform) {
     auto kept = std::make_shared<Kept>();
     kept->printer = std::make_unique<TeePrinter>(platform);
     const Services scripted = platform.services();
+    static QtClipboard clipboard;  // the desktop's real one
     Program p;
     p.workbench = std::make_unique<Workbench>(
-        Services{scripted.screen, scripted.regional, scripted.timers, scripted.boxes, *kept->printer},
+        Services{scripted.screen, scripted.regional, scripted.timers, scripted.boxes, *kept->printer, clipboard},
         allForms());
     // A fault escaping a handler shows its box among the file's boxes.
     auto* app = qobject_cast<qt::Application*>(qApp);

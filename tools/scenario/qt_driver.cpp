@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -129,6 +131,28 @@ public:
             win->close();  // the close box: the model decides
         else
             Driver::closeForm(f);
+    }
+
+    // A real key press and release, to the widget that has the focus in
+    // the form's window (the window itself when none has it).
+    void press(Form& f, const std::string& key) override {
+        closePopups();
+        qt::FormWindow* win = view_.window(f);
+        if (!win) {
+            Driver::press(f, key);
+            return;
+        }
+        QWidget* target = win->focusWidget() ? win->focusWidget() : win;
+        const QKeySequence seq =
+            QKeySequence::fromString(QString::fromStdString(key), QKeySequence::PortableText);
+        if (seq.isEmpty()) return;
+        QTest::keyClick(target, seq[0].key(), seq[0].keyboardModifiers());
+    }
+
+    std::string clipboard() override { return QGuiApplication::clipboard()->text().toStdString(); }
+    bool flagged(Form& f, Control& c) override {
+        const QWidget* w = view_.widget(f, c);
+        return w ? w->property("flagged").toBool() : c.flagged();
     }
 
     void settle() override {

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/forms.h"
+#include "common/keyboard.h"
 
 namespace ondalab::scenario {
 
@@ -86,7 +87,11 @@ struct StepError {
 class Runner {
 public:
     Runner(std::string file, ScriptedPlatform& platform, Program& program, Tally& tally)
-        : file_(std::move(file)), platform_(platform), wb_(*program.workbench), d_(*program.driver), tally_(tally) {}
+        : file_(std::move(file)),
+          platform_(platform),
+          wb_(*program.workbench),
+          d_(*program.driver),
+          tally_(tally) {}
 
     void run(const Line& line) {
         line_ = line.number;
@@ -198,6 +203,10 @@ private:
             need(l, 2, "print FORM.CTRL");
             auto [f, c] = control(w[1]);
             std::cout << w[1] << " = " << quote(d_.seenText(*f, *c)) << '\n';
+        } else if (verb == "press") {
+            need(l, 2, "press KEY");
+            if (!parseKey(w[1])) throw StepError{"unknown key " + w[1]};
+            d_.press(active(), w[1]);
         } else if (verb == "screenshot") {
             need(l, 2, "screenshot NAME");
             d_.screenshot(w[1]);
@@ -238,6 +247,7 @@ private:
             return check(wb_.isModal(f), w[2] + " modal", "modeless");
         }
         if (what == "list") return expectList(l);
+        if (what == "clipboard" && !l.quoted[1]) return expectClipboard(l);
         if (what == "printed") return expectPrinted(l);
         if (what == "print") return expectPrint(l);
         if (w.size() < 3) throw StepError{"malformed expect"};
@@ -268,7 +278,7 @@ private:
             for (auto& ch : want) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
             return check(seen == want, "colour " + want, seen);
         }
-        need(l, 3, "expect CTRL visible|hidden|enabled|disabled|checked|unchecked");
+        need(l, 3, "expect CTRL visible|hidden|enabled|disabled|checked|unchecked|flagged|unflagged");
         auto [f, c] = control(what);
         bool seen = false;
         bool want = true;
@@ -285,6 +295,11 @@ private:
             seen = d_.checked(*f, *c);
             want = op == "checked";
             opposite = want ? "unchecked" : "checked";
+        } else if (op == "flagged" || op == "unflagged") {
+            if (c->kind() != ControlKind::TextBox) throw StepError{what + " is not a text box"};
+            seen = d_.flagged(*f, *c);
+            want = op == "flagged";
+            opposite = want ? "unflagged" : "flagged";
         } else {
             throw StepError{"unknown expectation " + op};
         }
@@ -340,16 +355,30 @@ private:
 
     void expectList(const Line& l) {
         const auto& w = l.words;
-        if (w.size() != 5) throw StepError{"malformed line, expected: expect list CTRL count N | N \"ENTRY\""};
+        if (w.size() != 5)
+            throw StepError{"malformed line, expected: expect list CTRL count N | N \"ENTRY\""};
         auto [f, c] = control(w[2]);
         const int count = d_.listCount(*f, *c);
         if (w[3] == "count") {
             return check(count == number(w[4]), "count " + w[4], std::to_string(count));
         }
         const long i = number(w[3]);
-        if (i < 0 || i >= count) return check(false, "entry " + w[3], "only " + std::to_string(count) + " entries");
+        if (i < 0 || i >= count)
+            return check(false, "entry " + w[3], "only " + std::to_string(count) + " entries");
         const std::string seen = d_.listEntry(*f, *c, static_cast<int>(i));
         check(seen == w[4], "entry " + quote(w[4]), quote(seen));
+    }
+
+    void expectClipboard(const Line& l) {
+        const auto& w = l.words;
+        const bool contains = w.size() == 4 && w[2] == "contains" && !l.quoted[2] && l.quoted[3];
+        if (!contains && !(w.size() == 3 && l.quoted[2]))
+            throw StepError{"malformed line, expected: expect clipboard [contains] \"TEXT\""};
+        const std::string seen = d_.clipboard();
+        if (contains)
+            return check(seen.find(w[3]) != std::string::npos, "clipboard containing " + quote(w[3]),
+                         quote(seen));
+        check(seen == w[2], "clipboard " + quote(w[2]), quote(seen));
     }
 
     void expectPrinted(const Line& l) {
@@ -363,7 +392,8 @@ private:
     void expectPrint(const Line& l) {
         const auto& w = l.words;
         if (!print_) throw StepError{"no print-out checked yet (expect printed FORM first)"};
-        if (w.size() < 4) throw StepError{"malformed line, expected: expect print CTRL = \"TEXT\" | hidden | visible"};
+        if (w.size() < 4)
+            throw StepError{"malformed line, expected: expect print CTRL = \"TEXT\" | hidden | visible"};
         std::string name = w[2];
         if (const auto dot = name.find('.'); dot != std::string::npos) name = name.substr(dot + 1);
         const auto it = print_->controls.find(name);

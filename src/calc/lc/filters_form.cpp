@@ -97,6 +97,7 @@ ControlSpec cellImage(std::string name, int left, Picture cell) {
     ControlSpec c = schematic::imageControl(
         std::move(name), {left, kPicturePlace.y, kPictureWidth, kPictureHeight}, std::move(cell));
     c.tooltip = "clicca su di me";
+    c.clickable = true;  // the cell is chosen by clicking it, or from the keyboard
     return c;
 }
 
