@@ -130,6 +130,7 @@ void pressDefault(Workbench& wb, Form& form) {
 std::string captionBeside(const Form& f, const Control& c) {
     const Rect& r = c.rect();
     const Control* left = nullptr;
+    const Control* after = nullptr;  // a caption written after its box
     const Control* above = nullptr;
     for (bool sameVisibility : {true, false}) {
         for (const auto& l : f.controls()) {
@@ -138,17 +139,19 @@ std::string captionBeside(const Form& f, const Control& c) {
             const Rect& lr = l->rect();
             if (sameRow(lr, r) && lr.left < r.left) {
                 if (!left || lr.left > left->rect().left) left = l.get();
+            } else if (sameRow(lr, r) && lr.left >= right(r)) {
+                if (!after || lr.left < after->rect().left) after = l.get();
             } else if (lr.top < r.top && lr.left < right(r) && right(lr) > r.left) {
                 if (!above || lr.top > above->rect().top) above = l.get();
             }
         }
-        if (left || above) break;
+        if (left || after || above) break;
     }
-    // A picture's title stands over it; a box's caption stands to its left.
-    const Control* first = c.kind() == ControlKind::Image ? above : left;
-    const Control* second = c.kind() == ControlKind::Image ? left : above;
-    if (first) return first->seenText();
-    if (second) return second->seenText();
+    // A picture's title stands over it; a box's caption beside it on its
+    // row, to its left or else after it.
+    const bool picture = c.kind() == ControlKind::Image;
+    for (const Control* l : {picture ? above : left, picture ? left : after, picture ? after : above})
+        if (l) return l->seenText();
     return {};
 }
 

@@ -40,12 +40,14 @@ Control* accessKeyOwner(const Form& f, char letter);
 // The form as plain text: its caption, then the visible non-empty labels,
 // text boxes, combo boxes and chosen options in reading order, one line per
 // row of controls (those overlapping vertically by at least half the lower
-// one's height), left to right, joined by tabs.
+// one's height), left to right, joined by tabs. A label beneath another
+// with the same text (its shadow) is read once.
 std::string readout(const Form& f);
 
 // The name assistive tools give a control: a text box, combo box or picture
 // takes the caption of the label beside it (the nearest to its left on the
-// same row, else the nearest above), a button or option its caption.
+// same row, else to its right, else the nearest above; a picture the title
+// over it first), a button or option its caption.
 std::string accessibleName(const Form& f, const Control& c);
 
 // Does what `key` does on the form. False when the key is not one of the

@@ -19,8 +19,9 @@ std::vector<QWidget*> qtTabChain(QWidget* window, QWidget* first) {
     std::vector<QWidget*> out;
     QWidget* w = first;
     do {
-        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(window) && w->isEnabled() &&
-            w->window() == window)
+        // as Qt's own Tab does: a widget that hands its focus to another is passed by
+        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->isVisibleTo(window) &&
+            w->isEnabled() && w->window() == window)
             out.push_back(w);
         w = w->nextInFocusChain();
     } while (w != first);
