@@ -14,7 +14,7 @@ constexpr VerbWord kVerbs[] = {
     {Verb::Menu, "menu", false},   {Verb::Click, "click", false},   {Verb::Type, "type", true},
     {Verb::Set, "set", true},      {Verb::Clear, "clear", false},   {Verb::Focus, "focus", false},
     {Verb::Pick, "pick", true},    {Verb::Answer, "answer", false}, {Verb::Wait, "wait", false},
-    {Verb::Close, "close", false},
+    {Verb::Close, "close", false}, {Verb::Press, "press", false},
 };
 
 const VerbWord& wordOf(Verb v) {

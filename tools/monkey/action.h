@@ -8,13 +8,13 @@
 
 namespace ondalab::monkey {
 
-// A key action (`press KEY`) is one more verb: its word in action.cpp, its
-// step in Session::apply and its keys in the generator.
-enum class Verb { Menu, Click, Type, Set, Clear, Focus, Pick, Answer, Wait, Close };
+// A new verb is its word in action.cpp, its step in Session::doAction and
+// its share in Monkey::next.
+enum class Verb { Menu, Click, Type, Set, Clear, Focus, Pick, Answer, Wait, Close, Press };
 
 struct Action {
     Verb verb = Verb::Click;
-    std::string target = {};  // menu entry, FORM.CTRL, FORM, yes|no or milliseconds
+    std::string target = {};  // menu entry, FORM.CTRL, FORM, yes|no, milliseconds or key
     std::string text = {};    // what `type`/`set` write, the entry `pick` chooses
 };
 

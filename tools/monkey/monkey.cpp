@@ -83,6 +83,15 @@ std::string Monkey::hostileText(bool typed) {
     return t;
 }
 
+std::string Monkey::key() {
+    static const char* const keys[] = {"Tab",  "Shift+Tab", "Return", "Escape", "Space",
+                                       "Up",   "Down",      "Left",   "Right",  "Ctrl+C"};
+    constexpr std::size_t count = sizeof keys / sizeof keys[0];
+    const std::size_t pick = below(count + 3);
+    if (pick < count) return keys[pick];
+    return std::string("Alt+") + static_cast<char>('A' + below(26));  // an access key, or none
+}
+
 Action Monkey::onControl(Form& f) {
     // Text boxes first, then what can be pressed, now and then the rest
     // (labels, pictures, drawings: most forms have many of them).
@@ -128,6 +137,7 @@ Action Monkey::next(Session& s) {
         Form* f = chance(80) && active ? active : open[below(open.size())];
         return {Verb::Close, f->name()};
     }
+    if (roll < 32) return {Verb::Press, key()};
     // Mostly the active form; now and then a form beneath it, which refuses.
     Form* f = chance(90) && active ? active : open[below(open.size())];
     return onControl(*f);

@@ -44,6 +44,7 @@ private:
     Action next(Session& s);
     Action onControl(Form& f);
     std::string hostileText(bool typed);
+    std::string key();
     std::size_t below(std::size_t n) {
         return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
     }

@@ -98,6 +98,14 @@ bool Session::doAction(const Action& a) {
         case Verb::Wait:
             platform_.advance(std::strtol(a.target.c_str(), nullptr, 10));
             return true;
+        case Verb::Press: {
+            Form* active = workbench().activeForm();
+            if (!active) return false;
+            // Return or an access key on the main window may reach its exit.
+            mainExitTaken_ = mainExitTaken_ || active->name() == kMainWindow;
+            d.press(*active, a.target);
+            return true;
+        }
         case Verb::Close: {
             Form* f = form(a.target);
             if (!f) return false;
