@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "common/workbench.h"
+#include "qt/fileicon.h"
 #include "qt/palette.h"
 
 namespace ondalab::qt {
@@ -10,10 +11,8 @@ namespace ondalab::qt {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     applyPaletteFromEnv();
     // Our own icon, in each size we carry, for every window.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/ondalab-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(
+        QIcon(new FileIconEngine(QStringLiteral(":/icons/ondalab-%1.png"), {16, 24, 32, 48, 64, 128, 256})));
     setDesktopFileName(QStringLiteral("org.ondalab.Ondalab"));
 }
 

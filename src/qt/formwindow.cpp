@@ -117,9 +117,12 @@ void FormWindow::buildMenuRows() {
 // type (the one its controls are drawn in), rows of 300 twips: a desktop
 // font that makes the bar taller, with taller or more rows, makes the
 // window taller by exactly as much, so the controls below keep their room.
+// A bar of one row at its least height is as low as the form's type makes
+// it, so that type is not even loaded then.
 void FormWindow::menuRowsChanged() {
     const int offset = menuRows_->height();
-    const int extra = std::max(0, offset - menuRows_->heightWith(fontOf(Font{})));
+    const bool lowest = offset <= scale_.pixels(kMenuBarTwips);
+    const int extra = lowest ? 0 : std::max(0, offset - menuRows_->heightWith(fontOf(Font{})));
     const bool taller = extra != extraHeight_;
     topOffset_ = offset;
     extraHeight_ = extra;

@@ -47,6 +47,16 @@ void MenuRows::setRowWidth(int width) {
     relayout();
 }
 
+QSize MenuRows::entrySize(int i, const QFontMetrics& fm) const {
+    const QAction* a = actions().at(i);
+    if (!a->isVisible() || a->isSeparator()) return {};
+    QStyleOptionMenuItem opt;
+    initStyleOption(&opt, i);
+    opt.fontMetrics = fm;
+    return style()->sizeFromContents(QStyle::CT_MenuBarItem, &opt, fm.size(Qt::TextShowMnemonic, a->text()),
+                                     this);
+}
+
 // As a menu bar lays out its entries, with a new row wherever the next one
 // would cross the right edge.
 MenuRows::Layout MenuRows::layout(const QFontMetrics& fm) const {
@@ -55,22 +65,16 @@ MenuRows::Layout MenuRows::layout(const QFontMetrics& fm) const {
     const int hmargin = st->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, this);
     const int vmargin = st->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, this);
     const int spacing = st->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, this);
-    const QList<QAction*> entries = actions();
-    std::vector<QSize> sizes(entries.size());
+    Layout out;
+    std::vector<QSize>& sizes = out.sizes;
+    sizes.resize(actions().size());
     int itemHeight = 0;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QAction* a = entries[i];
-        if (!a->isVisible() || a->isSeparator()) continue;
-        QStyleOptionMenuItem opt;
-        initStyleOption(&opt, static_cast<int>(i));
-        opt.fontMetrics = fm;
-        sizes[i] = st->sizeFromContents(QStyle::CT_MenuBarItem, &opt,
-                                        fm.size(Qt::TextShowMnemonic, a->text()), this);
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        sizes[i] = entrySize(static_cast<int>(i), fm);
         itemHeight = std::max(itemHeight, sizes[i].height());
     }
-    Layout out;
     out.rowHeight = std::max(minRowHeight_, itemHeight + 2 * (frame + vmargin));
-    out.rects.assign(entries.size(), QRect());
+    out.rects.assign(sizes.size(), QRect());
     const int left = frame + hmargin + spacing;
     int row = 0, x = left;
     for (size_t i = 0; i < sizes.size(); ++i) {
@@ -86,9 +90,13 @@ MenuRows::Layout MenuRows::layout(const QFontMetrics& fm) const {
     return out;
 }
 
+// Nothing is laid out before the bar has its width: filling it, entry by
+// entry, costs no measuring, and giving it its width lays it out once.
 void MenuRows::relayout() {
+    if (rowWidth_ <= 0) return;
     Layout l = layout(fontMetrics());
     rects_ = std::move(l.rects);
+    sizes_ = std::move(l.sizes);
     rowHeight_ = l.rowHeight;
     rowCount_ = l.rowCount;
     resize(rowWidth_, rowCount_ * rowHeight_);
@@ -190,10 +198,18 @@ void MenuRows::actionEvent(QActionEvent* e) {
             if (a->menu() == shown_) hideShownMenu();
             current_ = -1;
             break;
-        case QEvent::ActionChanged:
+        case QEvent::ActionChanged: {
             if (const auto it = shortcuts_.find(a); it != shortcuts_.end())
                 setShortcutEnabled(it->second, a->isEnabled());
+            // An entry enabled or disabled keeps its size: it is only drawn again.
+            const qsizetype i = actions().indexOf(a);
+            if (i < static_cast<qsizetype>(sizes_.size()) &&
+                entrySize(static_cast<int>(i), fontMetrics()) == sizes_[i]) {
+                update();
+                return;
+            }
             break;
+        }
         default:
             break;
     }

@@ -57,10 +57,12 @@ protected:
 
 private:
     struct Layout {
-        std::vector<QRect> rects;  // per action, as actions() lists them
+        std::vector<QSize> sizes;  // per action, as actions() lists them; empty: not shown
+        std::vector<QRect> rects;
         int rowHeight = 0;
         int rowCount = 1;
     };
+    QSize entrySize(int i, const QFontMetrics& fm) const;
     Layout layout(const QFontMetrics& fm) const;
     void relayout();
     void initStyleOption(QStyleOptionMenuItem* opt, int i) const;
@@ -83,7 +85,8 @@ private:
     int rowWidth_ = 0;
     int rowHeight_;
     int rowCount_ = 1;
-    std::vector<QRect> rects_;                 // per action, as actions() lists them
+    std::vector<QSize> sizes_;  // per action, as actions() lists them
+    std::vector<QRect> rects_;
     std::map<const QAction*, int> shortcuts_;  // the Alt+letter of each entry that has one
     int current_ = -1;
     bool popup_ = false;        // menus drop down as the highlight moves

@@ -74,8 +74,10 @@ TEST(ApplicationIcon, EveryWindowCarriesOurIconInEachSize) {
     const QIcon icon = QApplication::windowIcon();
     for (const int size : {16, 32, 48, 256}) {
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
-        EXPECT_FALSE(icon.pixmap(size).isNull()) << size;
+        const QPixmap file(QStringLiteral(":/icons/ondalab-%1.png").arg(size));
+        EXPECT_EQ(icon.pixmap(size).toImage(), file.toImage()) << size;
     }
+    EXPECT_EQ(icon.pixmap(20).size(), QSize(20, 20));  // the 24-pixel picture, scaled down
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ondalab.Ondalab");
 }
 

@@ -166,6 +166,36 @@ TEST_P(MenuBarFontTest, LeftAndRightMoveAcrossEveryRow) {
     ASSERT_NE(wb_.openForm("frmabaut"), nullptr) << "\"Leggimi\" opened from the keyboard";
 }
 
+// The bar is laid out once it has its width, not once per entry added, and
+// again only when an entry changes its size.
+TEST(MenuRowsLayout, LaidOutOnceAndAgainOnlyOnARealChange) {
+    QWidget window;
+    qt::MenuRows bar(20, &window);
+    int layouts = 0;
+    QObject::connect(&bar, &qt::MenuRows::rowsChanged, [&layouts] { ++layouts; });
+    std::vector<QAction*> entries;
+    for (const char* text : {"&Uno", "&Due", "&Tre", "&Quattro"}) entries.push_back(bar.addAction(text));
+    EXPECT_EQ(layouts, 0);
+    bar.setRowWidth(400);
+    EXPECT_EQ(layouts, 1);
+    const QRect uno = bar.entryRect(entries[0]), due = bar.entryRect(entries[1]);
+    EXPECT_FALSE(due.isEmpty());
+
+    entries[1]->setEnabled(false);  // drawn again, same size
+    EXPECT_EQ(layouts, 1);
+    EXPECT_EQ(bar.entryRect(entries[1]), due);
+
+    entries[1]->setText("&Due e mezzo");
+    EXPECT_EQ(layouts, 2);
+    EXPECT_GT(bar.entryRect(entries[1]).width(), due.width());
+    EXPECT_GT(bar.entryRect(entries[2]).left(), due.right());
+
+    entries[0]->setVisible(false);
+    EXPECT_EQ(layouts, 3);
+    EXPECT_TRUE(bar.entryRect(entries[0]).isEmpty());
+    EXPECT_EQ(bar.entryRect(entries[1]).left(), uno.left());  // the next one moves up into its place
+}
+
 INSTANTIATE_TEST_SUITE_P(DesktopFonts, MenuBarFontTest, ::testing::Values(9, 10, 12, 14, 20),
                          [](const auto& info) { return std::to_string(info.param) + "pt"; });
 
