@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  := -j2
 
-.PHONY: all deps build run test test-sanitize fuzz soak bench screenshots package format clean
+.PHONY: all deps build run test test-sanitize fuzz test-wasm soak bench screenshots package format clean
 
 all: build
 
@@ -45,6 +45,18 @@ fuzz:
 	@cmake --build $(FUZZ_BUILD) -- $(JOBS)
 	@tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The core and the model-mode scenario runner in WebAssembly, built with
+# Debian's emscripten (its libraries come prebuilt) in build-wasm/; every
+# scenario file then runs under node and must give exactly what the native
+# runner gives.
+WASM_BUILD := build-wasm
+
+test-wasm: build
+	@scripts/setup-deps wasm
+	@emcmake cmake -S . -B $(WASM_BUILD) -G Ninja -DONDALAB_WASM=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WASM_BUILD) -- $(JOBS)
+	@tests/wasm/run $(BUILD)/ondalab-scenario $(WASM_BUILD)/ondalab-scenario.js tests/scenarios
+
 # A long monkey run: a million actions on the model, ten thousand through
 # the real widgets offscreen.
 soak: build
@@ -67,4 +79,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WASM_BUILD)

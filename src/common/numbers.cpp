@@ -1,11 +1,10 @@
 #include "common/numbers.h"
 
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
+#include "common/decimal.h"
 #include "common/fault.h"
 
 namespace ondalab {
@@ -58,9 +57,8 @@ double readRadix(std::string_view s, std::size_t i, int base) {
 // decimal magnitude; intDigits/fracDigits/exponent describe the same text.
 double convertDecimal(const std::string& text, std::string_view intDigits, std::string_view fracDigits,
                       long exponent) {
-    double v = 0.0;
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::general);
-    if (res.ec == std::errc::result_out_of_range) {
+    const DecimalReading r = readDecimal(text);
+    if (r.outOfRange) {
         long magnitude = 0;
         const auto firstInt = intDigits.find_first_not_of('0');
         if (firstInt != std::string_view::npos) {
@@ -72,8 +70,7 @@ double convertDecimal(const std::string& text, std::string_view intDigits, std::
         }
         return magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    if (res.ec != std::errc()) return 0.0;
-    return v;
+    return r.value;
 }
 
 // Exponent digits to a bounded value: anything past nine digits is far
@@ -103,35 +100,6 @@ std::string buildDecimalText(std::string_view intDigits, std::string_view fracDi
     return t;
 }
 
-// Decimal digits of a positive value plus its decimal exponent: the value is
-// d[0].d[1]d[2]... x 10^exp10.
-struct Decimal {
-    std::string digits;
-    int exp10 = 0;
-};
-
-// Splits to_chars scientific output ("1.2345e+07", "5e-01") into digits and
-// exponent.
-Decimal splitScientific(const char* first, const char* last) {
-    Decimal d;
-    const char* p = first;
-    for (; p != last && *p != 'e'; ++p) {
-        if (isDigit(*p)) d.digits.push_back(*p);
-    }
-    if (p != last) {
-        ++p;
-        bool neg = false;
-        if (p != last && (*p == '+' || *p == '-')) {
-            neg = *p == '-';
-            ++p;
-        }
-        int e = 0;
-        for (; p != last && isDigit(*p); ++p) e = e * 10 + (*p - '0');
-        d.exp10 = neg ? -e : e;
-    }
-    return d;
-}
-
 // Takes one unit from the last place of a digit string that is not all zeros.
 void decrementDigits(std::string& digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -148,12 +116,9 @@ void decrementDigits(std::string& digits) {
 // text that reads back beyond it (1,79769313486232E+308 for the largest
 // double), so there the digits are cut toward zero instead.
 Decimal decimalOf(double absValue, int significant) {
-    char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, absValue, std::chars_format::scientific, significant - 1);
-    Decimal d = splitScientific(buf, res.ptr);
-    double back = 0.0;
-    if (absValue > 1e308 && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+    Decimal d = scientificDigits(absValue, significant);
+    const std::string_view g = d.digits;
+    if (absValue > 1e308 && readDecimal(buildDecimalText(g.substr(0, 1), g.substr(1), d.exp10)).outOfRange) {
         decrementDigits(d.digits);
     }
     return d;

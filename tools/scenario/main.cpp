@@ -18,13 +18,6 @@ using namespace ondalab::scenario;
 
 namespace {
 
-Program modelProgram(ScriptedPlatform& platform) {
-    Program p;
-    p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
-    p.driver = std::make_unique<Driver>(*p.workbench);
-    return p;
-}
-
 // Print-outs are recorded for `expect printed`; with QT_PRINT_TO_PDF set
 // they also go through the program's real printing path into that file.
 class TeePrinter : public PrintService {
@@ -90,9 +83,5 @@ int main(int argc, char** argv) {
         if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<qt::Application>(argc, argv);
     }
-    Tally tally;
-    bool readable = true;
-    for (const auto& file : files) readable = runFile(file, qt ? qtProgram : modelProgram, tally) && readable;
-    std::cout << tally.passed << " passed, " << tally.failed << " failed\n";
-    return readable && tally.failed == 0 ? 0 : 1;
+    return runFiles(files, qt ? qtProgram : modelProgram);
 }

@@ -485,4 +485,19 @@ bool runFile(const std::string& path, const ProgramFactory& make, Tally& tally) 
     return true;
 }
 
+Program modelProgram(ScriptedPlatform& platform) {
+    Program p;
+    p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
+    p.driver = std::make_unique<Driver>(*p.workbench);
+    return p;
+}
+
+int runFiles(const std::vector<std::string>& paths, const ProgramFactory& make) {
+    Tally tally;
+    bool readable = true;
+    for (const auto& path : paths) readable = runFile(path, make, tally) && readable;
+    std::cout << tally.passed << " passed, " << tally.failed << " failed\n";
+    return readable && tally.failed == 0 ? 0 : 1;
+}
+
 }  // namespace ondalab::scenario

@@ -43,4 +43,11 @@ using ProgramFactory = std::function<Program(ScriptedPlatform&)>;
 // to stdout. False when the file could not be read.
 bool runFile(const std::string& path, const ProgramFactory& make, Tally& tally);
 
+// The program on the form model alone, with the model driver.
+Program modelProgram(ScriptedPlatform& platform);
+
+// Runs every file and prints the tally; the runner's exit status: 0 when
+// every file was read and nothing failed, 1 otherwise.
+int runFiles(const std::vector<std::string>& paths, const ProgramFactory& make);
+
 }  // namespace ondalab::scenario
