@@ -76,7 +76,8 @@ DecimalReading readDecimal(std::string_view text) {
 
 Decimal scientificDigits(double positive, int significant) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, positive, std::chars_format::scientific, significant - 1);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, positive, std::chars_format::scientific, significant - 1);
     return splitScientific(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
 }
 
@@ -89,7 +90,9 @@ DecimalReading readDecimal(std::string_view text) {
 
 #else
 
-Decimal scientificDigits(double positive, int significant) { return portable::scientificDigits(positive, significant); }
+Decimal scientificDigits(double positive, int significant) {
+    return portable::scientificDigits(positive, significant);
+}
 
 DecimalReading readDecimal(std::string_view text) { return portable::readDecimal(text); }
 

@@ -73,9 +73,11 @@ std::vector<ControlSpec> coilControls() {
                             .box = "txtlunghezza",
                             .top = 2270,
                             .tooltip = "digitare un dato compatibile con la sezione del filo"}));
+    // The list's type is named: clang 14's libc++ would otherwise try a
+    // string constructor on it and fail to compile.
     c.insert(
         c.end(),
-        {
+        std::initializer_list<ControlSpec>{
             {.kind = K::Label,
              .name = "lbloutput",
              .rect = {120, 2820, 4900, 330},

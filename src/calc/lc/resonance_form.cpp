@@ -43,9 +43,11 @@ std::vector<ControlSpec> resonanceControls() {
                     .boxLeft = 2700,
                     .boxWidth = 1500,
                     .labelDrop = 50});
+    // The list's type is named: clang 14's libc++ would otherwise try a
+    // string constructor on it and fail to compile.
     c.insert(
         c.end(),
-        {
+        std::initializer_list<ControlSpec>{
             {.kind = K::Button, .name = "cmdcalcola", .rect = {4500, 200, 3000, 420}, .text = "CALCOLA"},
             {.kind = K::Button, .name = "cdmesci", .rect = {4500, 700, 3000, 420}, .text = "ESCI"},
             {.kind = K::Button,
