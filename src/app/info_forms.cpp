@@ -96,7 +96,8 @@ Frmabaut::Frmabaut(Workbench& wb)
            {.name = kName,
             .caption = "Informazioni",
             .rect = {0, kAboutClientTop - kCaptionTwips, kAboutWidth, kAboutHeight},
-            .centred = false},  // the load step centres it across the screen only
+            .centred = false,  // the load step centres it across the screen only
+            .defaultButton = {}},
            aboutControls()) {
     onClick(cmdchiudi_, &Frmabaut::cmdchiudi_Click);
 }
@@ -107,7 +108,8 @@ void Frmabaut::Form_Load() {
 }
 
 Frmavvertenza::Frmavvertenza(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}}, disclaimerControls()) {
+    : Form(wb, {.name = kName, .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}, .defaultButton = {}},
+           disclaimerControls()) {
     onClick(cmdchiudi_, &Frmavvertenza::cmdchiudi_Click);
 }
 

@@ -46,6 +46,7 @@ FRMONDALAB::FRMONDALAB(Workbench& wb)
             .centred = false,  // the load step centres it
             .inTaskbar = true,
             .background = background(),
+            .defaultButton = {},
             .mainWindow = true},
            {
                {.kind = ControlKind::Label,

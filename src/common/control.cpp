@@ -84,7 +84,8 @@ void Control::setText(const std::string& text) {
     const bool editable = spec_.kind == ControlKind::TextBox || spec_.kind == ControlKind::Combo;
     // A Change is a keystroke handler wherever it runs from: a fault in it
     // undoes only what it did, quietly.
-    if (assignText(text) && editable && onChange) owner_->workbench().dispatch(*owner_, true, onChange);
+    if (assignText(text) && editable && onChange)
+        owner_->workbench().dispatch(*owner_, true, onChange, {name(), "Change"});
 }
 
 Control::State Control::state() const {

@@ -15,6 +15,17 @@ Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls)
         if (c.kind == ControlKind::Combo) std::stable_sort(c.items.begin(), c.items.end(), listsBefore);
         controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
     }
+    faultFocus_ = resolve(spec_.faultFocus, ControlKind::TextBox, "fault focus");
+    defaultButton_ = resolve(spec_.defaultButton, ControlKind::Button, "default button");
+}
+
+Control* Form::resolve(std::string_view name, ControlKind kind, const char* role) const {
+    if (name.empty()) return nullptr;
+    Control& c = (*this)[name];
+    if (c.kind() != kind)
+        throw std::out_of_range("form " + spec_.name + ": " + role + " " + c.name() +
+                                " is of the wrong kind");
+    return &c;
 }
 
 Form::~Form() = default;
@@ -90,9 +101,7 @@ std::vector<Control*> Form::ctlArray(std::string_view base) const {
 }
 
 std::vector<Control*> Form::ctls(std::initializer_list<std::string_view> names) const {
-    std::vector<Control*> out;
-    for (std::string_view n : names) out.push_back(&ctl(n));
-    return out;
+    return ctls<std::initializer_list<std::string_view>>(names);
 }
 
 NumberFormat Form::fmt() const { return wb_->numberFormat(); }

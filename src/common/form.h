@@ -3,6 +3,7 @@
 // use (reading inputs, rendering results, boxes, focus, closing).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -35,10 +36,12 @@ struct FormSpec {
     FrameStyle style = FrameStyle::Fixed;
     bool centred = true;  // centred on the screen when created
     bool inTaskbar = false;
-    Rgb back = colors::face;                   // client-area colour
-    Picture background = {};                   // drawn under every control
-    std::string faultFocus = {};               // text box focused after a calculation fault
-    std::string defaultButton = "cmdcalcola";  // what Return clicks away from a button
+    Rgb back = colors::face;  // client-area colour
+    Picture background = {};  // drawn under every control
+    // Both are resolved when the form is built: a name missing from the
+    // table (or naming the wrong kind of control) throws there.
+    std::string faultFocus = {};               // text box focused after a calculation fault; empty: none
+    std::string defaultButton = "cmdcalcola";  // what Return clicks away from a button; empty: none
     bool mainWindow = false;                   // the program's own window: Escape leaves it open
 };
 
@@ -79,6 +82,9 @@ public:
     // The named control; a name missing from the table is a programming
     // error and throws std::out_of_range naming it.
     Control& operator[](std::string_view name) const;
+    // The spec's fault-focus text box and default button, or nullptr.
+    Control* faultFocus() const { return faultFocus_; }
+    Control* defaultButton() const { return defaultButton_; }
 
     Control* focused() const { return focused_; }
     // Moves the focus; an option that takes it becomes chosen (runs Click).
@@ -106,6 +112,14 @@ protected:
     std::vector<Control*> ctlArray(std::string_view base) const;
     // Several controls a handler treats alike, bound once in the given order.
     std::vector<Control*> ctls(std::initializer_list<std::string_view> names) const;
+    // The same over a table: ctls(kBandLabels), or ctls(kResults, &Result::label)
+    // with `name` giving each row's control name.
+    template <class Rows, class Name = std::identity>
+    std::vector<Control*> ctls(const Rows& rows, Name name = {}) const {
+        std::vector<Control*> out;
+        for (const auto& row : rows) out.push_back(&ctl(std::invoke(name, row)));
+        return out;
+    }
 
     // Binding handlers: onClick(cmdcalcola_, &F::cmdcalcola_Click) and, for
     // an array, onClick("Option1", &F::Option1_Click) with an int index.
@@ -148,11 +162,17 @@ protected:
     void close();
 
 private:
+    // A control the spec names by `role`: nullptr for an empty name, else
+    // one of `kind`, or std::out_of_range.
+    Control* resolve(std::string_view name, ControlKind kind, const char* role) const;
+
     Workbench* wb_;
     FormSpec spec_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<MenuItem> menu_;
     Control* focused_ = nullptr;
+    Control* faultFocus_ = nullptr;
+    Control* defaultButton_ = nullptr;
 };
 
 }  // namespace ondalab

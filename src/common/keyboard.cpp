@@ -120,11 +120,13 @@ void accessKey(Workbench& wb, Form& form, Control& owner) {
 
 // Return away from a button or picture: the form's compute button, if the user could press it.
 void pressDefault(Workbench& wb, Form& form) {
-    Control* button = form.find(form.spec().defaultButton);
-    if (!button || button->kind() != ControlKind::Button || !button->usable()) return;
-    wb.dispatch(form, false, [button] {
-        if (button->onClick) button->onClick();
-    });
+    Control* button = form.defaultButton();
+    if (!button || !button->usable()) return;
+    wb.dispatch(form, false,
+                [button] {
+                    if (button->onClick) button->onClick();
+                },
+                {button->name(), "Click"});
 }
 
 std::string captionBeside(const Form& f, const Control& c) {

@@ -1,6 +1,7 @@
 #include "common/workbench.h"
 
 #include <algorithm>
+#include <iostream>
 #include <stdexcept>
 
 #include "common/fault.h"
@@ -9,6 +10,18 @@
 namespace ondalab {
 
 namespace {
+
+// Raises a nesting count for as long as it lives, however the scope ends.
+class Nested {
+public:
+    explicit Nested(int& depth) : depth_(depth) { ++depth_; }
+    ~Nested() { --depth_; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+
+private:
+    int& depth_;
+};
 
 FormObserver& quietObserver() {
     static FormObserver none;
@@ -73,9 +86,7 @@ void Workbench::setObserver(FormObserver* observer) { observer_ = observer ? obs
 
 Form* Workbench::show(const std::string& name, bool modal) {
     if (Form* open = openForm(name)) {
-        zorder_.erase(std::find(zorder_.begin(), zorder_.end(), open));
-        zorder_.push_back(open);
-        observer_->formRaised(*open);
+        raise(*open);
         return open;
     }
     Form* f = nullptr;
@@ -85,24 +96,23 @@ Form* Workbench::show(const std::string& name, bool modal) {
         if (f->spec().centred) f->centre();
         zorder_.push_back(f);
         modal_[f] = modal;
-        ++depth_;  // the load step's faults are the opening's, handled below
+        const Nested loading(depth_);  // the load step's faults are the opening's, handled below
         f->Form_Load();
-        --depth_;
     } catch (const std::exception& e) {
-        --depth_;
         if (f) {  // a form that could not load is not left open, modal and windowless
             const auto it = std::find(zorder_.begin(), zorder_.end(), f);
             if (it != zorder_.end()) zorder_.erase(it);
             modal_.erase(f);
             loaded_.pop_back();
         }
-        if (depth_ > 0) throw CalcFault("form could not open");  // the calling handler's event reports it
-        reportFault(nullptr, false, dynamic_cast<const CalcFault*>(&e) ? nullptr : &e);
+        if (depth_ > 0) throw CalcFault("form could not open");    // the calling handler's event reports it
+        const char* step = f ? ".Form_Load" : ".Form_Initialize";  // the load step or the constructor
+        reportFault(nullptr, false, dynamic_cast<const CalcFault*>(&e) ? nullptr : &e, name + step);
         return nullptr;
     }
     for (const auto& c : f->controls()) syncTimer(*f, *c);
     observer_->formOpened(*f, modal);
-    dispatch(*f, false, [f] { f->firstFocus(); });
+    dispatch(*f, false, [f] { f->firstFocus(); }, {"Form", "Activate"});
     return f;
 }
 
@@ -122,6 +132,18 @@ void Workbench::close(Form& form) {
         ended_ = true;
         observer_->programEnded();
     }
+}
+
+void Workbench::raise(Form& form) {
+    zorder_.erase(std::find(zorder_.begin(), zorder_.end(), &form));
+    zorder_.push_back(&form);
+    observer_->formRaised(form);
+}
+
+bool Workbench::takesInput(Form& form) {
+    if (ended_ || isBlocked(form)) return false;
+    if (zorder_.back() != &form) raise(form);
+    return true;
 }
 
 void Workbench::endProgram() {
@@ -183,89 +205,93 @@ void Workbench::printForm(Form& form, const std::vector<std::string>& hidden) {
 
 // ---- user input ----
 
-void Workbench::dispatch(Form& form, bool quiet, const std::function<void()>& handler) {
+void Workbench::dispatch(Form& form, bool quiet, const std::function<void()>& handler, const Event& event) {
     if (depth_ > 0 && !quiet) {  // a nested event: the outermost one owns the fault policy
         handler();
         return;
     }
     FormSnapshot before(form);
-    ++depth_;
     try {
+        const Nested running(depth_);
         handler();
-        --depth_;
     } catch (const CalcFault&) {
-        --depth_;
         before.restore();
-        reportFault(&form, quiet, nullptr);
+        reportFault(&form, quiet, nullptr, {});
     } catch (const std::exception& e) {
-        --depth_;
         before.restore();
-        reportFault(&form, false, &e);
+        reportFault(&form, false, &e, form.name() + "." + event.control + "_" + event.name);
     }
     if (depth_ == 0) collectClosed();
 }
 
-void Workbench::reportFault(Form* form, bool quiet, const std::exception* internal) {
+void Workbench::reportFault(Form* form, bool quiet, const std::exception* internal,
+                            const std::string& where) {
     if (internal) {
         ++internalErrors_;
         lastInternalError_ = internal->what();
+        // The box tells the user; this tells whoever fixes it where to look.
+        std::cerr << "ondalab: programming error in " << where << ": " << internal->what() << std::endl;
     }
     if (quiet) return;
     warning(kFaultPrompt, kFaultTitle);
     if (form && openForm(form->name()) == form)
-        if (Control* c = form->find(form->spec().faultFocus)) form->setFocus(*c);
+        if (Control* c = form->faultFocus()) form->setFocus(*c);
 }
 
 void Workbench::userClick(Form& form, Control& c) {
-    if (ended_ || isBlocked(form) || !c.usable()) return;
-    dispatch(form, false, [&] {
-        switch (c.kind()) {
-            case ControlKind::Option:
-                form.setFocus(c);  // taking the focus chooses it
-                c.choose();
-                break;
-            case ControlKind::CheckBox:
-                form.setFocus(c);
-                c.setChecked(!c.checked());
-                if (c.onClick) c.onClick();
-                break;
-            case ControlKind::Button:
-                form.setFocus(c);
-                if (c.onClick) c.onClick();
-                break;
-            case ControlKind::TextBox:
-            case ControlKind::Combo:
-                form.setFocus(c);
-                if (c.onClick) c.onClick();
-                break;
-            default:
-                if (c.onClick) c.onClick();
-        }
-    });
+    if (!takesInput(form) || !c.usable()) return;
+    dispatch(form, false,
+             [&] {
+                 switch (c.kind()) {
+                     case ControlKind::Option:
+                         form.setFocus(c);  // taking the focus chooses it
+                         c.choose();
+                         break;
+                     case ControlKind::CheckBox:
+                         form.setFocus(c);
+                         c.setChecked(!c.checked());
+                         if (c.onClick) c.onClick();
+                         break;
+                     case ControlKind::Button:
+                         form.setFocus(c);
+                         if (c.onClick) c.onClick();
+                         break;
+                     case ControlKind::TextBox:
+                     case ControlKind::Combo:
+                         form.setFocus(c);
+                         if (c.onClick) c.onClick();
+                         break;
+                     default:
+                         if (c.onClick) c.onClick();
+                 }
+             },
+             {c.name(), "Click"});
 }
 
 void Workbench::userEdit(Form& form, Control& c, const std::string& text) {
-    if (ended_ || isBlocked(form) || !c.usable() || !editable(c)) return;
+    if (!takesInput(form) || !c.usable() || !editable(c)) return;
     if (form.focused() != &c) userFocus(form, c);
     if (!c.assignText(text) || !c.onChange) return;
     // The text stays as typed whatever the handler meets: the snapshot is
     // taken after it.
-    dispatch(form, true, [&c] { c.onChange(); });
+    dispatch(form, true, [&c] { c.onChange(); }, {c.name(), "Change"});
 }
 
 void Workbench::userFocus(Form& form, Control& c) {
-    if (ended_ || isBlocked(form) || !c.focusable() || !c.usable()) return;
-    dispatch(form, false, [&] { form.setFocus(c); });
+    if (!takesInput(form) || !c.focusable() || !c.usable()) return;
+    dispatch(form, false, [&] { form.setFocus(c); }, {c.name(), "GotFocus"});
 }
 
 void Workbench::userPick(Form& form, Control& c, const std::string& entry) {
-    if (ended_ || isBlocked(form) || !c.usable() || c.kind() != ControlKind::Combo) return;
+    if (!takesInput(form) || !c.usable() || c.kind() != ControlKind::Combo) return;
     if (std::find(c.items().begin(), c.items().end(), entry) == c.items().end()) return;
-    dispatch(form, false, [&] {
-        form.setFocus(c);
-        c.assignText(entry);  // choosing from the list is a Click, not a Change
-        if (c.onClick) c.onClick();
-    });
+    dispatch(form, false,
+             [&] {
+                 form.setFocus(c);
+                 c.assignText(entry);  // choosing from the list is a Click, not a Change
+                 if (c.onClick) c.onClick();
+             },
+             {c.name(), "Click"});
 }
 
 void Workbench::userClose(Form& form) {
@@ -299,7 +325,7 @@ void Workbench::userMenu(const std::string& item) {
         if (!found) continue;
         if (ended_ || isBlocked(*f) || found->form.empty() || !menuEnabled(*found)) return;
         const MenuItem entry = *found;
-        dispatch(*f, false, [&] { show(entry.form, entry.modal); });
+        dispatch(*f, false, [&] { show(entry.form, entry.modal); }, {entry.name, "Click"});
         return;
     }
 }
@@ -323,7 +349,7 @@ void Workbench::syncTimer(Form& form, Control& c) {
     if (c.kind() != ControlKind::Timer) return;
     if (openForm(form.name()) == &form && c.enabled() && c.interval() > 0) {
         services_.timers.start(&c, c.interval(), [this, &form, &c] {
-            if (c.onTimer) dispatch(form, true, c.onTimer);
+            if (c.onTimer) dispatch(form, true, c.onTimer, {c.name(), "Timer"});
         });
     } else {
         services_.timers.stop(&c);

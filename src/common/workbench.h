@@ -27,6 +27,13 @@ struct FormObserver {
     virtual void programEnded() {}
 };
 
+// What a dispatched handler answers, for the log: a control and the event
+// ("cmdcalcola", "Click"), or the form's own ("Form", "Load").
+struct Event {
+    std::string control = "Form";
+    const char* name = "";
+};
+
 using FormFactory = std::function<std::unique_ptr<Form>(Workbench&)>;
 
 class FormRegistry {
@@ -87,7 +94,8 @@ public:
     void printForm(Form& form, const std::vector<std::string>& hidden = {});
 
     // User input; refused (ignored) when the form is blocked by a modal one
-    // or the control cannot be used.
+    // or the control cannot be used. A click, edit, focus or pick on a form
+    // that is not the active one makes it active first.
     void userClick(Form& form, Control& c);
     void userEdit(Form& form, Control& c, const std::string& text);
     void userFocus(Form& form, Control& c);
@@ -109,8 +117,9 @@ public:
     // quiet (Change) handler is its own transaction even inside another
     // event; a loud one nested in another event leaves it to the outer one.
     // Any other exception is a programming error: it is handled the same
-    // way, always with the box, and counted, so no error reaches the view.
-    void dispatch(Form& form, bool quiet, const std::function<void()>& handler);
+    // way, always with the box, counted and logged on stderr with the form
+    // and `event` ("cmdcalcola_Click"), so no error reaches the view.
+    void dispatch(Form& form, bool quiet, const std::function<void()>& handler, const Event& event = {});
     // Programming errors caught so far (tests and the monkey look at them).
     int internalErrors() const { return internalErrors_; }
     const std::string& lastInternalError() const { return lastInternalError_; }
@@ -121,10 +130,16 @@ public:
     void focusChanged(Form& form, Control& c);
 
 private:
+    void raise(Form& form);  // to the top, in front of the others
+    // Whether `form` takes a user's action on one of its controls; one that
+    // is open and unblocked but not in front comes to the front first, as a
+    // click on its window brings it.
+    bool takesInput(Form& form);
     void syncTimer(Form& form, Control& c);
     void stopTimers(Form& form);
     void collectClosed();
-    void reportFault(Form* form, bool quiet, const std::exception* internal);
+    // `where` names the handler of a programming error for the log.
+    void reportFault(Form* form, bool quiet, const std::exception* internal, const std::string& where);
 
     Services services_;
     FormRegistry registry_;

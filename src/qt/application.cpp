@@ -1,6 +1,8 @@
 #include "qt/application.h"
 
+#include <QDebug>
 #include <QIcon>
+#include <QWidget>
 
 #include "common/workbench.h"
 #include "qt/fileicon.h"
@@ -17,12 +19,23 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* e) {
+    // Logged with the window (the form), the widget (the control) and the
+    // event, so whoever fixes it knows where to look.
+    const auto where = [receiver, e] {
+        const auto* w = qobject_cast<const QWidget*>(receiver);
+        const QString form = w && w->window() != w ? w->window()->objectName() + '.' : QString();
+        const QString name = receiver ? receiver->objectName() : QStringLiteral("?");
+        return QStringLiteral("%1%2 (event %3)").arg(form, name).arg(static_cast<int>(e->type()));
+    };
     try {
         return QApplication::notify(receiver, e);
-    } catch (...) {  // std::exception or anything else thrown: the same box
-        showFault();
-        return true;
+    } catch (const std::exception& error) {
+        qWarning().noquote() << "ondalab: programming error in" << where() << ":" << error.what();
+    } catch (...) {  // anything else thrown: the same box
+        qWarning().noquote() << "ondalab: programming error in" << where() << ": not a std::exception";
     }
+    showFault();
+    return true;
 }
 
 void Application::showFault() {

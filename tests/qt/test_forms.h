@@ -30,6 +30,11 @@ inline FormSpec formSpec(const char* name, const char* caption, Rect rect) {
     return s;
 }
 
+inline FormSpec noDefaultButton(FormSpec s) {
+    s.defaultButton.clear();
+    return s;
+}
+
 inline FormSpec probeSpec() {
     FormSpec s =
         formSpec("FRMPROVA", "Prova", {1500, 1500, 4800, 3600});  // client 312 x 216 px at (104, 120)
@@ -93,7 +98,7 @@ private:
 class ModalForm : public Form {
 public:
     explicit ModalForm(Workbench& wb)
-        : Form(wb, formSpec("FRMMODALE", "Modale", {0, 0, 3000, 1500}),
+        : Form(wb, noDefaultButton(formSpec("FRMMODALE", "Modale", {0, 0, 3000, 1500})),
                {controlSpec(ControlKind::Button, "cmdok", {120, 120, 1200, 375}, "OK")}) {}
 };
 
@@ -117,7 +122,7 @@ public:
 
 private:
     static FormSpec menuSpec() {
-        FormSpec s = formSpec("FRMMENU", "Menu", {0, 0, 6000, 3000});
+        FormSpec s = noDefaultButton(formSpec("FRMMENU", "Menu", {0, 0, 6000, 3000}));
         s.style = FrameStyle::Sizable;
         s.centred = false;
         return s;

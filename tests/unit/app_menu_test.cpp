@@ -34,6 +34,45 @@ TEST(FormNames, EveryRegisteredNameOpensAFormOfThatName) {
     }
 }
 
+// Return in any text box presses what the form's compute button runs; a
+// form that declares no default button has none reading "CALCOLA". The
+// fault focus is a text box the focus can rest in.
+TEST(FormNames, ReturnInEveryTextBoxPressesTheComputeButton) {
+    ScriptedPlatform platform;
+    Workbench wb(platform.services(), allForms());
+    wb.show(kMainWindow, false);  // keeps the program running between forms
+    for (const auto& name : wb.registry().names()) {
+        if (name == kMainWindow) continue;
+        Form& f = *wb.show(name, false);
+        if (const Control* focus = f.faultFocus()) {
+            EXPECT_EQ(focus->kind(), ControlKind::TextBox) << name;
+            EXPECT_TRUE(focus->focusable()) << name;
+        }
+        Control* button = f.defaultButton();
+        if (!button) {
+            for (const auto& c : f.controls())
+                if (c->kind() == ControlKind::Button)
+                    EXPECT_EQ(c->seenText().find("CALCOLA"), std::string::npos) << name << "." << c->name();
+            wb.close(f);
+            continue;
+        }
+        int runs = 0;
+        button->onClick = [&runs] { ++runs; };
+        button->setVisible(true);
+        button->setEnabled(true);
+        for (const auto& c : f.controls()) {
+            if (c->kind() != ControlKind::TextBox) continue;
+            c->setVisible(true);
+            c->setEnabled(true);
+            wb.userFocus(f, *c);
+            const int before = runs;
+            wb.userKey(f, "Return");
+            EXPECT_EQ(runs, before + 1) << name << "." << c->name();
+        }
+        wb.close(f);
+    }
+}
+
 TEST(FormNames, EveryMenuLeafNamesARegisteredFormOrOneStillToBuild) {
     const FormRegistry registry = allForms();
     std::vector<const MenuItem*> all;
@@ -43,7 +82,8 @@ TEST(FormNames, EveryMenuLeafNamesARegisteredFormOrOneStillToBuild) {
         ASSERT_FALSE(leaf->form.empty()) << leaf->name;
         const bool registered = registry.has(leaf->form);
         EXPECT_NE(registered, kStillToBuild.count(leaf->form) == 1)
-            << leaf->name << " -> " << leaf->form << (registered ? " is built: drop it from kStillToBuild" : " is unknown");
+            << leaf->name << " -> " << leaf->form
+            << (registered ? " is built: drop it from kStillToBuild" : " is unknown");
     }
 }
 

@@ -29,7 +29,7 @@ TEST(ListOrder, CaseIgnoredCharacterByCharacter) {
 class Lists : public Form {
 public:
     explicit Lists(Workbench& wb)
-        : Form(wb, {.name = "lists", .rect = {0, 0, 3000, 2000}},
+        : Form(wb, {.name = "lists", .rect = {0, 0, 3000, 2000}, .defaultButton = {}},
                {{.kind = ControlKind::Combo, .name = "cbotabella", .items = {"b", "a/d", "AC", "Ab"}},
                 {.kind = ControlKind::Combo, .name = "cbocaricata", .text = "scritto"}}) {}
     void Form_Load() override {
@@ -43,7 +43,8 @@ TEST(ListOrder, TableAndLoadStepListsAreSortedAndRebuiltOnReopening) {
     FormRegistry reg;
     reg.add("lists", [](Workbench& w) { return std::make_unique<Lists>(w); });
     reg.add("main", [](Workbench& w) {
-        return std::make_unique<Form>(w, FormSpec{.name = "main"}, std::vector<ControlSpec>{});
+        return std::make_unique<Form>(w, FormSpec{.name = "main", .defaultButton = {}},
+                                      std::vector<ControlSpec>{});
     });
     Workbench wb(platform.services(), std::move(reg));
     wb.show("main", false);  // keeps the program running while the list form closes

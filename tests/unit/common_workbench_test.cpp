@@ -66,7 +66,7 @@ protected:
 class Other : public Form {
 public:
     explicit Other(Workbench& wb)
-        : Form(wb, {.name = "other", .caption = "OTHER", .rect = {0, 0, 2000, 1000}},
+        : Form(wb, {.name = "other", .caption = "OTHER", .rect = {0, 0, 2000, 1000}, .defaultButton = {}},
                {{.kind = K::Button, .name = "cmdesci", .text = "E S C I"}}) {}
 };
 
@@ -235,14 +235,15 @@ TEST_F(Bench, MissingDataCheckInBothVariants) {
 // A form whose load step faults, and one with a programming error behind a button.
 class Broken : public Form {
 public:
-    explicit Broken(Workbench& wb) : Form(wb, {.name = "broken", .rect = {0, 0, 2000, 1000}}, {}) {}
+    explicit Broken(Workbench& wb)
+        : Form(wb, {.name = "broken", .rect = {0, 0, 2000, 1000}, .defaultButton = {}}, {}) {}
     void Form_Load() override { checkedDiv(1, 0); }
 };
 
 class Buggy : public Form {
 public:
     explicit Buggy(Workbench& wb)
-        : Form(wb, {.name = "buggy", .rect = {0, 0, 2000, 1000}},
+        : Form(wb, {.name = "buggy", .rect = {0, 0, 2000, 1000}, .defaultButton = {}},
                {{.kind = K::Button, .name = "cmdapri"}, {.kind = K::Button, .name = "cmdguasto"}}) {
         onClick(ctl("cmdapri"), &Buggy::cmdapri_Click);
         onClick(ctl("cmdguasto"), &Buggy::cmdguasto_Click);
@@ -253,11 +254,45 @@ private:
     void cmdguasto_Click() { ctl("cmdmisspelt").setText("x"); }
 };
 
+// A form whose table lacks a control its constructor binds, and one that
+// closes itself from its own button and goes on in the handler.
+class Misnamed : public Form {
+public:
+    explicit Misnamed(Workbench& wb)
+        : Form(wb, {.name = "misnamed", .rect = {0, 0, 2000, 1000}, .defaultButton = {}}, {}) {}
+
+protected:
+    Control& txtmissing_ = ctl("txtmissing");
+};
+
+class SelfClosing : public Form {
+public:
+    explicit SelfClosing(Workbench& wb)
+        : Form(wb, {.name = "selfclosing", .rect = {0, 0, 2000, 1000}, .defaultButton = {}},
+               {{.kind = K::Button, .name = "cmdesci"}, {.kind = K::Label, .name = "lblstato"}}) {
+        onClick(cmdesci_, &SelfClosing::cmdesci_Click);
+    }
+    ~SelfClosing() override { destroyed = true; }
+    static inline bool destroyed = false;
+    static inline bool destroyedInsideItsHandler = false;
+
+private:
+    void cmdesci_Click() {
+        close();
+        destroyedInsideItsHandler = destroyed;
+        lblstato_.setText("chiuso");  // the form must still be there
+    }
+    Control& cmdesci_ = ctl("cmdesci");
+    Control& lblstato_ = ctl("lblstato");
+};
+
 struct Faults : Bench {
     void SetUp() override {
         FormRegistry reg;
         reg.add("broken", [](Workbench& w) { return std::make_unique<Broken>(w); });
         reg.add("buggy", [](Workbench& w) { return std::make_unique<Buggy>(w); });
+        reg.add("misnamed", [](Workbench& w) { return std::make_unique<Misnamed>(w); });
+        reg.add("selfclosing", [](Workbench& w) { return std::make_unique<SelfClosing>(w); });
         wb = std::make_unique<Workbench>(platform.services(), std::move(reg));
     }
     void expectOneFaultBox() {
@@ -280,12 +315,34 @@ TEST_F(Faults, AFormWhoseLoadFaultsIsClosedAndReported) {
 
 TEST_F(Faults, AProgrammingErrorInAHandlerShowsTheBoxAndTheProgramGoesOn) {
     Form& f = *wb->show("buggy", false);
+    ::testing::internal::CaptureStderr();
     wb->userClick(f, f["cmdguasto"]);
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("buggy.cmdguasto_Click: form buggy has no control cmdmisspelt"), std::string::npos)
+        << log;
     expectOneFaultBox();
     EXPECT_EQ(wb->internalErrors(), 1);
     EXPECT_NE(wb->lastInternalError().find("cmdmisspelt"), std::string::npos);
     EXPECT_FALSE(wb->ended());
     EXPECT_EQ(wb->activeForm(), &f);
+}
+
+// A constructor that throws leaves the workbench's nesting count alone, so
+// a form closing itself later is freed only once its handler is over (the
+// sanitizer build sees any use after free).
+TEST_F(Faults, AFailedConstructionLeavesLaterHandlersSafe) {
+    wb->show("buggy", false);
+    ::testing::internal::CaptureStderr();
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(wb->show("misnamed", true), nullptr);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("misnamed.Form_Initialize"), std::string::npos);
+    EXPECT_EQ(wb->internalErrors(), 2);
+    platform.boxes.clear();
+    Form& f = *wb->show("selfclosing", false);
+    wb->userClick(f, f["cmdesci"]);
+    EXPECT_FALSE(SelfClosing::destroyedInsideItsHandler);
+    EXPECT_TRUE(SelfClosing::destroyed);
+    EXPECT_EQ(wb->openForm("selfclosing"), nullptr);
+    EXPECT_TRUE(platform.boxes.empty());
 }
 
 }  // namespace

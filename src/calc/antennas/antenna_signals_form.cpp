@@ -134,7 +134,10 @@ SignalsForm::SignalsForm(Workbench& wb, const SignalsVariant& variant)
             .rect = {0, 0, kFormWidth, formHeight(variant)},
             .faultFocus = "txtwatt"},
            signalsControls(variant)),
-      variant_(variant) {
+      variant_(variant),
+      txtgt_(variant.gains ? &ctl("txtgt") : nullptr),
+      txtgr_(variant.gains ? &ctl("txtgr") : nullptr),
+      results_(ctls(kResults)) {
     onClick(ctl("cmdcalcola"), &SignalsForm::cmdcalcola_Click);
     onClick(ctl("cmdesci"), &SignalsForm::cmdesci_Click);
 }
@@ -147,8 +150,8 @@ void SignalsForm::cmdcalcola_Click() {
                                .gainRx = antenna_signals::kDipoleGain};
     double product = in.power * in.distance * in.frequency;
     if (variant_.gains) {
-        in.gainRx = num(ctl("txtgr"));
-        in.gainTx = num(ctl("txtgt"));
+        in.gainRx = num(*txtgr_);
+        in.gainTx = num(*txtgt_);
         product *= in.gainRx * in.gainTx;
     }
     if (!missingDataOk(product, txtwatt_)) return;
@@ -160,7 +163,7 @@ void SignalsForm::cmdcalcola_Click() {
         "INTENSITA' CAMPO MAGNETICO IN RICEZIONE : " + masked(r.magnetic, kField) + " microAMP/mt ",
         variant_.voltage + masked(r.voltage, kField) + " milliVOLT ",
     };
-    for (size_t i = 0; i < kResults.size(); ++i) ctl(kResults[i]).setText(texts[i]);
+    for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
 }
 
 Frmsegnalidipolo::Frmsegnalidipolo(Workbench& wb) : SignalsForm(wb, kDipole) {}

@@ -21,6 +21,9 @@ private:
     Control& txtwatt_ = ctl("txtwatt");
     Control& txtdistanza_ = ctl("txtdistanza");
     Control& txtfrequenza_ = ctl("txtfrequenza");
+    Control* txtgt_;  // the gains: only where the variant types them
+    Control* txtgr_;
+    std::vector<Control*> results_;
 };
 
 class Frmsegnalidipolo : public SignalsForm {

@@ -91,7 +91,8 @@ Frmcappello::Frmcappello(Workbench& wb)
             .caption = "CALCOLO DEL CAPPELLO CAPACITVO IN UN RADIATORE VERTICALE",
             .rect = {0, 0, 8400, 5700},
             .faultFocus = "txtlunghezza"},
-           cappelloControls()) {
+           cappelloControls()),
+      results_(ctls(kResults, [](const auto& row) { return row[0]; })) {
     onClick(ctl("cmdcalcola"), &Frmcappello::cmdcalcola_Click);
     onClick(ctl("cmdavviso"), &Frmcappello::cmdavviso_Click);
     onClick(ctl("cmdesci"), &Frmcappello::cmdesci_Click);
@@ -109,8 +110,8 @@ void Frmcappello::cmdcalcola_Click() {
     const std::string c = whole(r.capacitance);
     const std::array<std::string, 5> numbers = {whole(r.degrees), whole(r.impedance), whole(r.reactance), c,
                                                 whole(r.hatDiameter)};
-    for (size_t i = 0; i < kResults.size(); ++i) ctl(kResults[i][0]).setText(kResults[i][1] + numbers[i]);
-    ctl("lblc").setText(c + " pF");
+    for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(kResults[i][1] + numbers[i]);
+    lblc_.setText(c + " pF");
 }
 
 void Frmcappello::cmdavviso_Click() { showDisclaimer(*this); }

@@ -19,6 +19,8 @@ private:
     Control& txtlunghezza_ = ctl("txtlunghezza");
     Control& txtdiametro_ = ctl("txtdiametro");
     Control& txtfrequenza_ = ctl("txtfrequenza");
+    Control& lblc_ = ctl("lblc");
+    std::vector<Control*> results_;
 };
 
 }  // namespace ondalab

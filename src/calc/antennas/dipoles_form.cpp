@@ -109,7 +109,8 @@ Frmdipoli::Frmdipoli(Workbench& wb)
            {.name = kName,
             .caption = "LUNGHEZZA DEL BRACCIO DEL DIPOLO",
             .rect = {0, 0, 15360, kFormHeight},
-            .faultFocus = "txtfrequenza"},
+            .faultFocus = "txtfrequenza",
+            .defaultButton = {}},
            dipoleControls()) {
     onChange(txtfrequenza_, &Frmdipoli::txtfrequenza_Change);
     onClick(cmdesci_, &Frmdipoli::cmdesci_Click);

@@ -48,7 +48,8 @@ Frmondadiretta::Frmondadiretta(Workbench& wb)
             .caption = "DISTANZA DI COLLEGAMENTO PER ONDA DIRETTA",
             .rect = {0, 0, 7080, 3720},
             .style = FrameStyle::Sizable,
-            .faultFocus = "txtaltezza"},
+            .faultFocus = "txtaltezza",
+            .defaultButton = {}},
            directWaveControls()) {
     onChange(txtaltezza_, &Frmondadiretta::txtaltezza_Change);
     onClick(ctl("cmdesci"), &Frmondadiretta::cmdesci_Click);

@@ -88,15 +88,20 @@ std::vector<ControlSpec> antenna58Controls() {
 }  // namespace
 
 Frmantenna58::Frmantenna58(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "  ANTENNA VERTICALE 5/8 LAMBDA", .rect = {0, 0, 6720, 5580}},
-           antenna58Controls()) {
+    : Form(wb,
+           {.name = kName,
+            .caption = "  ANTENNA VERTICALE 5/8 LAMBDA",
+            .rect = {0, 0, 6720, 5580},
+            .defaultButton = {}},
+           antenna58Controls()),
+      bandLabels_(ctls(kBandLabels)) {
     onClick("Option1", &Frmantenna58::Option1_Click);
     onClick(ctl("cmdesci"), &Frmantenna58::cmdesci_Click);
 }
 
 void Frmantenna58::Option1_Click(int index) {
     const Band& band = kBands[static_cast<size_t>(index)];
-    for (size_t i = 0; i < kBandLabels.size(); ++i) ctl(kBandLabels[i]).setText(band.texts[i]);
+    for (size_t i = 0; i < bandLabels_.size(); ++i) bandLabels_[i]->setText(band.texts[i]);
 }
 
 }  // namespace ondalab

@@ -13,6 +13,8 @@ public:
 private:
     void Option1_Click(int index);
     void cmdesci_Click() { close(); }
+
+    std::vector<Control*> bandLabels_;
 };
 
 }  // namespace ondalab

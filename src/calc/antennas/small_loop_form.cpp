@@ -117,8 +117,8 @@ std::vector<ControlSpec> loopControls() {
                         .labelLeft = 450,
                         .labelWidth = 2900,
                         .boxLeft = 3600,
-                        .boxWidth = 1300});
-        c[c.size() - 2].tooltip = tip;  // the caption carries the tooltip
+                        .boxWidth = 1300,
+                        .labelTooltip = tip});  // the caption carries the tooltip
     };
     row("lbldiametro", "diametro o lato in cm.", "diametro del cerchio o lato del poligono", "txtdiametro",
         1920);
@@ -171,7 +171,8 @@ Frmloop::Frmloop(Workbench& wb)
             .caption = "Antenne a loop di piccola dimensione",
             .rect = {0, 0, 13800, 9450},
             .faultFocus = "txtdiametro"},
-           loopControls()) {
+           loopControls()),
+      results_(ctls(kResults, &Result::label)) {
     onClick(ctl("cmdcalcola"), &Frmloop::cmdcalcola_Click);
     onClick(ctl("cmdstampa"), &Frmloop::cmdstampa_Click);
     onClick(ctl("cmdinfo"), &Frmloop::cmdinfo_Click);
@@ -220,9 +221,9 @@ void Frmloop::cmdcalcola_Click() {
     const Rect& summary = lblfantasma_.rect();
     lblarea_.move(summary.left + summary.width + kAreaGap, summary.top);
     lblarea_.setText(areaText);
-    ctl("Label3").setText(feet);
-    ctl("Label5").setText(inches);
-    for (size_t i = 0; i < kResults.size(); ++i) ctl(kResults[i].label).setText(texts[i]);
+    Label3_.setText(feet);
+    Label5_.setText(inches);
+    for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
 }
 
 // The print-out carries the date line in the buttons' place.
@@ -288,7 +289,8 @@ std::vector<ControlSpec> infoControls() {
 }  // namespace
 
 Frminfoloop::Frminfoloop(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "Informazioni", .rect = {0, 0, 7930, 4320}}, infoControls()) {
+    : Form(wb, {.name = kName, .caption = "Informazioni", .rect = {0, 0, 7930, 4320}, .defaultButton = {}},
+           infoControls()) {
     onClick(ctl("cdmchiudi"), &Frminfoloop::cdmchiudi_Click);
 }
 
@@ -302,7 +304,11 @@ void Frminfoloop::Form_Load() {
 // ---- frmhelpcondensatore ----
 
 Frmhelpcondensatore::Frmhelpcondensatore(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "Condensatore d'accoppiamento", .rect = {0, 0, 5400, 2700}},
+    : Form(wb,
+           {.name = kName,
+            .caption = "Condensatore d'accoppiamento",
+            .rect = {0, 0, 5400, 2700},
+            .defaultButton = {}},
            {{.kind = ControlKind::Label,
              .name = "Label1",
              .rect = {240, 240, 4800, 1200},

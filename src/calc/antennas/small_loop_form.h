@@ -33,6 +33,9 @@ private:
     Control& lblpiedi_ = ctl("lblpiedi");
     Control& lblpollici_ = ctl("lblpollici");
     Control& lbldata_ = ctl("lbldata");
+    Control& Label3_ = ctl("Label3");  // feet
+    Control& Label5_ = ctl("Label5");  // inches
+    std::vector<Control*> results_;
 };
 
 // "Informazioni": where the computations come from.

@@ -51,7 +51,8 @@ std::vector<ControlSpec> bandpassControls() {
 }  // namespace
 
 Frmpassabanda::Frmpassabanda(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "FILTRI PASSA BANDA", .rect = {0, 0, 7560, 3750}},
+    : Form(wb,
+           {.name = kName, .caption = "FILTRI PASSA BANDA", .rect = {0, 0, 7560, 3750}, .defaultButton = {}},
            bandpassControls()) {
     onClick(ctl("Command1"), &Frmpassabanda::Command1_Click);
     onClick(ctl("Command2"), &Frmpassabanda::Command2_Click);

@@ -51,7 +51,8 @@ Frmbobineuhf::Frmbobineuhf(Workbench& wb)
            {.name = kName,
             .caption = "Bobine adatte per  uso in UHF",
             .rect = {0, 0, 6360, 4650},
-            .faultFocus = "txtdiametro"},
+            .faultFocus = "txtdiametro",
+            .defaultButton = "ccmdcalcola"},
            bobineUhfControls()) {
     onClick(ctl("ccmdcalcola"), &Frmbobineuhf::ccmdcalcola_Click);
     onClick(ctl("cmdesci"), &Frmbobineuhf::cmdesci_Click);

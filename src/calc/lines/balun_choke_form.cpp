@@ -56,7 +56,8 @@ std::vector<ControlSpec> balunControls() {
 }  // namespace
 
 Frmbalunchoke::Frmbalunchoke(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "BALUN  CHOKE", .rect = {0, 0, 9000, 5580}}, balunControls()) {
+    : Form(wb, {.name = kName, .caption = "BALUN  CHOKE", .rect = {0, 0, 9000, 5580}, .defaultButton = {}},
+           balunControls()) {
     onClick(ctl("cmdesci"), &Frmbalunchoke::cmdesci_Click);
 }
 

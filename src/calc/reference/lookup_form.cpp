@@ -42,7 +42,8 @@ Frmdizionario::Frmdizionario(Workbench& wb)
     : LookupForm(wb, {.form = {.name = kName,
                                .caption = "Abbreviazioni e terminologia ricorrente",
                                .rect = {0, 0, 6840, 2040},
-                               .style = FrameStyle::Sizable},
+                               .style = FrameStyle::Sizable,
+                               .defaultButton = {}},
                       .combo = "cbodizionario",
                       .text = "A/D  =  convertitore da analogico a digitale",
                       .exit = "cmdesci",
@@ -50,18 +51,21 @@ Frmdizionario::Frmdizionario(Workbench& wb)
                       .entries = dictionary::entries()}) {}
 
 Frmpeso::Frmpeso(Workbench& wb)
-    : LookupForm(wb,
-                 {.form = {.name = kName, .caption = "Peso specifico in Kg./dm3", .rect = {0, 0, 4560, 2040}},
-                  .combo = "cbopeso",
-                  .text = "ALLUMINIO = 2.70",
-                  .exit = "cmdchiudi",
-                  .exitCaption = "CHIUDI",
-                  .entries = metals::kSpecificWeights}) {}
+    : LookupForm(wb, {.form = {.name = kName,
+                               .caption = "Peso specifico in Kg./dm3",
+                               .rect = {0, 0, 4560, 2040},
+                               .defaultButton = {}},
+                      .combo = "cbopeso",
+                      .text = "ALLUMINIO = 2.70",
+                      .exit = "cmdchiudi",
+                      .exitCaption = "CHIUDI",
+                      .entries = metals::kSpecificWeights}) {}
 
 Frmresistivita::Frmresistivita(Workbench& wb)
     : LookupForm(wb, {.form = {.name = kName,
                                .caption = "Resistività di alcuni metalli in microhm-cm",
-                               .rect = {0, 0, 4560, 2040}},
+                               .rect = {0, 0, 4560, 2040},
+                               .defaultButton = {}},
                       .combo = "cboresistività",
                       .text = "ACCIAIO = da 10 a 16",
                       .exit = "cmdchiudi",

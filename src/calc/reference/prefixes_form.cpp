@@ -43,7 +43,8 @@ Frmprefissi::Frmprefissi(Workbench& wb)
     : Form(wb,
            {.name = kName,
             .caption = "VALORI E SIMBOLI DEI PREFISSI MOLTIPLICATIVI",
-            .rect = {0, 0, 6120, 5400}},
+            .rect = {0, 0, 6120, 5400},
+            .defaultButton = {}},
            prefixControls()) {
     onClick(ctl("cmdchiudi"), &Frmprefissi::cmdchiudi_Click);
 }

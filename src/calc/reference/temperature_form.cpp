@@ -45,7 +45,8 @@ Frmtemperatura::Frmtemperatura(Workbench& wb)
            {.name = kName,
             .caption = "COMPARAZIONI TERMOMETRICHE",
             .rect = {0, 0, 5520, 3710},
-            .faultFocus = "txtcentigradi"},
+            .faultFocus = "txtcentigradi",
+            .defaultButton = {}},
            temperatureControls()) {
     onChange(txtcentigradi_, &Frmtemperatura::txtcentigradi_Change);
     onClick(cmdesci_, &Frmtemperatura::cmdesci_Click);

@@ -74,7 +74,8 @@ FrmdBmicrovolt::FrmdBmicrovolt(Workbench& wb)
            {.name = kName,
             .caption = "dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm",
             .rect = {0, 0, 6120, 4350},
-            .faultFocus = "txtin"},
+            .faultFocus = "txtin",
+            .defaultButton = {}},
            dbmicrovoltControls()) {
     onClick("Option1", &FrmdBmicrovolt::Option1_Click);
     onChange(txtin_, &FrmdBmicrovolt::txtin_Change);

@@ -96,7 +96,8 @@ FrmdBW::FrmdBW(Workbench& wb)
            {.name = kName,
             .caption = "Conversioni dBWatt - dBmilliWatt in Watt",
             .rect = {0, 0, 8400, 4160},
-            .faultFocus = "txtinput"},
+            .faultFocus = "txtinput",
+            .defaultButton = {}},
            dbwControls()) {
     onClick("Option1", &FrmdBW::Option1_Click);
     onChange(txtinput_, &FrmdBW::txtinput_Change);
