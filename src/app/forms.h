@@ -8,6 +8,6 @@ namespace ondalab {
 inline constexpr const char* kMainWindow = "FRMONDALAB";
 
 FormRegistry allForms();
-void registerInfoWindows(FormRegistry& registry);  // frmabaut, frmavvertenza
+void registerInfoWindows(FormRegistry& registry);  // frmabaut, frmavvertenza, frmguida
 
 }  // namespace ondalab

@@ -97,7 +97,8 @@ Frmabaut::Frmabaut(Workbench& wb)
             .caption = "Informazioni",
             .rect = {0, kAboutClientTop - kCaptionTwips, kAboutWidth, kAboutHeight},
             .centred = false,  // the load step centres it across the screen only
-            .defaultButton = {}},
+            .defaultButton = {},
+            .helpPage = false},  // it is the program's own readme
            aboutControls()) {
     onClick(cmdchiudi_, &Frmabaut::cmdchiudi_Click);
 }

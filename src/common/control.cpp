@@ -36,7 +36,9 @@ Control::Control(Form& owner, ControlSpec spec) : owner_(&owner), spec_(std::mov
 
 std::string Control::seenText() const {
     const auto& t = spec_.text;
-    if (spec_.kind == ControlKind::TextBox || spec_.kind == ControlKind::Combo) return t;
+    if (spec_.kind == ControlKind::TextBox || spec_.kind == ControlKind::Combo ||
+        spec_.kind == ControlKind::Document)
+        return t;
     std::string out;
     out.reserve(t.size());
     for (size_t i = 0; i < t.size(); ++i) {
@@ -55,6 +57,7 @@ bool Control::focusable() const {
         case ControlKind::Option:
         case ControlKind::CheckBox:
         case ControlKind::Combo:
+        case ControlKind::Document:  // the keys scroll it
             return true;
         case ControlKind::Image:
             return spec_.clickable;

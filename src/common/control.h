@@ -23,7 +23,9 @@ std::string indexed(std::string_view base, size_t index);
 // among the N entries).
 bool listsBefore(std::string_view a, std::string_view b);
 
-enum class ControlKind { Label, TextBox, Button, Option, CheckBox, Frame, Combo, Image, Line, Shape, Timer };
+// A Document holds a page of Markdown as its text: read-only, scrolled, and
+// rendered by the view (the help window's page).
+enum class ControlKind { Label, TextBox, Button, Option, CheckBox, Frame, Combo, Image, Line, Shape, Timer, Document };
 
 enum class Align { Left, Center, Right };
 

@@ -43,6 +43,7 @@ struct FormSpec {
     std::string faultFocus = {};               // text box focused after a calculation fault; empty: none
     std::string defaultButton = "cmdcalcola";  // what Return clicks away from a button; empty: none
     bool mainWindow = false;                   // the program's own window: Escape leaves it open
+    bool helpPage = true;  // F1 shows its page, when a menu entry opens it (the information window has none)
 };
 
 // The usual box titles.

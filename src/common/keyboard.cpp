@@ -15,7 +15,11 @@ bool isKind(const Control* c, std::initializer_list<ControlKind> kinds) {
     return c && std::find(kinds.begin(), kinds.end(), c->kind()) != kinds.end();
 }
 
-bool editable(const Control* c) { return isKind(c, {ControlKind::TextBox, ControlKind::Combo}); }
+// Where the keys that move a cursor or scroll stay with the control, and
+// Ctrl+C copies the control's own selection.
+bool editable(const Control* c) {
+    return isKind(c, {ControlKind::TextBox, ControlKind::Combo, ControlKind::Document});
+}
 
 // Clicked by Space and Return: buttons, check boxes, pictures.
 bool pressable(const Control* c) {
@@ -269,6 +273,7 @@ std::string readout(const Form& f) {
 }
 
 std::string accessibleName(const Form& f, const Control& c) {
+    if (c.kind() == ControlKind::Document) return f.caption();  // a page is known by its window
     std::string name = isKind(&c, {ControlKind::TextBox, ControlKind::Combo, ControlKind::Image})
                            ? captionBeside(f, c)
                            : c.seenText();
@@ -292,7 +297,12 @@ bool pressKey(Workbench& wb, Form& form, const Key& key, const std::string& sele
     if (focus && !focus->usable()) focus = nullptr;
     const std::string& k = key.name;
     if (key.ctrl && !key.alt && !key.shift && k == "C") {
-        wb.services().clipboard.setText(editable(focus) && !selection.empty() ? selection : readout(form));
+        if (editable(focus) && !selection.empty())
+            wb.services().clipboard.setText(selection);
+        else if (isKind(focus, {ControlKind::Document}))
+            wb.services().clipboard.setText(focus->text());  // the whole page
+        else
+            wb.services().clipboard.setText(readout(form));
         return true;
     }
     if (key.alt && !key.ctrl && k.size() == 1) {
@@ -302,6 +312,11 @@ bool pressKey(Workbench& wb, Form& form, const Key& key, const std::string& sele
         return true;
     }
     if (key.ctrl || key.alt) return false;
+    if (k == "F1" && !key.shift) {
+        if (!wb.hasHelp(form)) return false;
+        wb.userHelp(form);
+        return true;
+    }
     if (k == "Tab") {
         moveFocus(wb, form, !key.shift);
         return true;

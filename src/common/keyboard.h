@@ -1,8 +1,9 @@
 // The keyboard, one set of rules for every form and every view: the focus
 // stops Tab goes through (an option group is one stop), arrows inside an
 // option group, Space, Return (the form's compute button), Escape, access
-// keys, Ctrl+C with the form's readout, and the name each control is known
-// by to assistive tools. The views only forward keys here.
+// keys, Ctrl+C with the form's readout (or the whole page of a document),
+// F1 with the form's help page, and the name each control is known by to
+// assistive tools. The views only forward keys here.
 #pragma once
 
 #include <optional>

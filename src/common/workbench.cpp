@@ -38,6 +38,14 @@ const MenuItem* findIn(const std::vector<MenuItem>& items, const std::string& na
     return nullptr;
 }
 
+const MenuItem* opening(const std::vector<MenuItem>& items, const std::string& form) {
+    for (const auto& item : items) {
+        if (!item.form.empty() && item.form == form) return &item;
+        if (const MenuItem* found = opening(item.children, form)) return found;
+    }
+    return nullptr;
+}
+
 // Everything a handler may change on its form, to undo it after a fault.
 class FormSnapshot {
 public:
@@ -313,6 +321,21 @@ const MenuItem* Workbench::findMenu(const std::string& item) const {
     for (const Form* f : zorder_)
         if (const MenuItem* found = findIn(f->menu(), item)) return found;
     return nullptr;
+}
+
+const MenuItem* Workbench::menuEntryFor(const std::string& form) const {
+    for (const Form* f : zorder_)
+        if (const MenuItem* found = opening(f->menu(), form)) return found;
+    return nullptr;
+}
+
+bool Workbench::hasHelp(const Form& form) const {
+    return form.spec().helpPage && registry_.has(kHelpForm) && menuEntryFor(form.name());
+}
+
+void Workbench::userHelp(Form& form) {
+    if (ended_ || isBlocked(form) || !hasHelp(form)) return;
+    dispatch(form, false, [this] { show(kHelpForm, true); });
 }
 
 bool Workbench::menuEnabled(const MenuItem& item) const {

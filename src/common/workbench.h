@@ -56,6 +56,9 @@ private:
 inline constexpr const char* kFaultPrompt = "CALCOLO IMPOSSIBILE CON I DATI INSERITI";
 inline constexpr const char* kFaultTitle = "MESSAGGIO DI ERRORE";
 
+// The help window that F1 opens over a form, when the program has one.
+inline constexpr const char* kHelpForm = "frmguida";
+
 class Workbench {
 public:
     Workbench(Services services, FormRegistry registry);
@@ -111,6 +114,13 @@ public:
     void userCopy(Form& form);
     bool menuEnabled(const MenuItem& item) const;
     const MenuItem* findMenu(const std::string& item) const;
+    // The menu entry of an open form that opens the form named `form`.
+    const MenuItem* menuEntryFor(const std::string& form) const;
+    // Help: a form that a menu entry opens has a page, unless it says it
+    // has none; F1 (and the view's context menu) shows it modally in the
+    // help window over the form.
+    bool hasHelp(const Form& form) const;
+    void userHelp(Form& form);
 
     // Runs a handler with the fault policy: a CalcFault puts every control
     // of the form back as it was and, unless `quiet`, warns the user. A

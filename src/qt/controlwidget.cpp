@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextBrowser>
 #include <algorithm>
 #include <limits>
 
@@ -58,7 +59,14 @@ Qt::Alignment alignmentOf(Align a) {
 
 void applyText(QWidget* w, const Control& c) {
     const QString text = str(c.text());
-    if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (auto* page = qobject_cast<QTextBrowser*>(w)) {
+        // Rendered by Qt's own Markdown support; the source stays at hand
+        // for what the page is seen to hold.
+        if (page->property("markdown").toString() != text) {
+            page->setMarkdown(text);
+            page->setProperty("markdown", text);
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
         // A label has no access key of its own: it shows the text as seen.
         label->setText(str(c.seenText()));
         label->setAlignment(alignmentOf(c.spec().align) | Qt::AlignTop);
@@ -186,6 +194,12 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             w = combo;
             break;
         }
+        case ControlKind::Document: {
+            auto* page = new QTextBrowser(parent);
+            page->setOpenLinks(false);
+            w = page;
+            break;
+        }
         case ControlKind::Image:
             if (!c.spec().clickable) return nullptr;
             w = new ClickPicture(parent);
@@ -195,7 +209,8 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
     }
     // Clicks do not move the focus by themselves: the model moves it when
     // it accepts the click, and the view follows.
-    const bool typed = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::Combo;
+    const bool typed = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::Combo ||
+                       c.kind() == ControlKind::Document;
     if (c.kind() != ControlKind::Label)  // a label takes the focus a click gives it, to copy its selection
         w->setFocusPolicy(!c.focusable() ? Qt::NoFocus : typed ? Qt::StrongFocus : Qt::TabFocus);
     w->setObjectName(QString::fromStdString(c.name()));
@@ -237,6 +252,7 @@ QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& 
     switch (c.kind()) {
         case ControlKind::TextBox:
         case ControlKind::Combo:
+        case ControlKind::Document:
             return readable(ink, {pal.color(QPalette::Base)}, kTextContrast);
         case ControlKind::Button:
             return readable(ink, {pal.color(QPalette::Button)}, kTextContrast);
@@ -257,6 +273,7 @@ QPalette::ColorRole foreRole(ControlKind kind) {
     switch (kind) {
         case ControlKind::TextBox:
         case ControlKind::Combo:
+        case ControlKind::Document:
             return QPalette::Text;
         case ControlKind::Button:
             return QPalette::ButtonText;
@@ -296,7 +313,9 @@ QString withoutAccessKeys(const QString& s) {
 
 std::string shownText(const QWidget* w) {
     QString text;
-    if (auto* label = qobject_cast<const QLabel*>(w))
+    if (w->inherits("QTextBrowser"))
+        text = w->property("markdown").toString();
+    else if (auto* label = qobject_cast<const QLabel*>(w))
         text = label->text();
     else if (auto* edit = qobject_cast<const QLineEdit*>(w))
         text = edit->text();

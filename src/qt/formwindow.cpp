@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "common/keyboard.h"
@@ -285,9 +286,12 @@ bool FormWindow::forwardKey(QObject* watched, QKeyEvent* e) {
         QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(k))).toString(QKeySequence::PortableText);
     std::string selection;
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) selection = edit->selectedText().toStdString();
-    // A label's own selection is copied by the label.
+    // A label's or a page's own selection is copied by the widget.
     if (auto* label = qobject_cast<QLabel*>(watched);
         label && label->hasSelectedText() && portable == "Ctrl+C")
+        return false;
+    if (auto* page = qobject_cast<QTextBrowser*>(watched);
+        page && page->textCursor().hasSelection() && portable == "Ctrl+C")
         return false;
     return events_.key(*form_, portable.toStdString(), selection);
 }
@@ -299,6 +303,13 @@ QMenu* FormWindow::formMenu(QWidget* parent) {
     connect(copy, &QAction::triggered, this, [this] {
         if (form_) events_.copyReadout(*form_);
     });
+    if (events_.hasHelp(*form_)) {
+        QAction* help = menu->addAction(QStringLiteral("Guida (F1)"));
+        help->setObjectName(QStringLiteral("guida"));
+        connect(help, &QAction::triggered, this, [this] {
+            if (form_) events_.help(*form_);
+        });
+    }
     return menu;
 }
 

@@ -32,6 +32,8 @@ struct WindowEvents {
     // A key for the form's rules; false when the widget should have it.
     virtual bool key(Form& f, const std::string& key, const std::string& selection) = 0;
     virtual void copyReadout(Form& f) = 0;
+    virtual bool hasHelp(Form& f) = 0;
+    virtual void help(Form& f) = 0;
     virtual void menuChosen(const std::string& item) = 0;
     virtual void menuOpening() = 0;  // a menu is about to drop down
 };

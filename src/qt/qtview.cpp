@@ -102,6 +102,9 @@ void QtView::formClosed(Form& f) {
     w->detach();
     w->hide();
     w->deleteLater();  // it may be the sender of the event that closed it
+    // The form beneath takes the keys again (the help window goes back to its form).
+    if (Form* top = wb_.activeForm())
+        if (qt::FormWindow* beneath = window(*top)) bringToFront(beneath);
     refreshMenus();
 }
 

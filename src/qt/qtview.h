@@ -56,6 +56,8 @@ private:
     void closeBox(Form& f) override;
     bool key(Form& f, const std::string& key, const std::string& selection) override;
     void copyReadout(Form& f) override { wb_.userCopy(f); }
+    bool hasHelp(Form& f) override { return wb_.hasHelp(f); }
+    void help(Form& f) override { wb_.userHelp(f); }
     void menuChosen(const std::string& item) override;
     void menuOpening() override { refreshMenus(); }
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # `cmake --install` into a temporary prefix puts the program, its icon in
-# every size, the desktop entry and the AppStream data where desktops look
-# for them; the entry and the data validate where the validators exist.
+# every size, the desktop entry, the AppStream data and the help pages where
+# they are looked for; the entry and the data validate where the validators exist.
 set -e
 build=$1
 prefix=$(mktemp -d)
@@ -9,7 +9,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 status=0
 for f in bin/ondalab share/applications/org.ondalab.Ondalab.desktop \
-  share/metainfo/org.ondalab.Ondalab.metainfo.xml share/icons/hicolor/scalable/apps/ondalab.svg; do
+  share/metainfo/org.ondalab.Ondalab.metainfo.xml share/icons/hicolor/scalable/apps/ondalab.svg \
+  share/ondalab/help/frmleggediohm.it.md share/ondalab/help/frmleggediohm.en.md; do
   [ -f "$prefix/$f" ] || { echo "not installed: $f"; status=1; }
 done
 for size in 16 24 32 48 64 128 256; do

@@ -1,5 +1,6 @@
 #!/bin/sh
-# The .deb that `make package` builds: the installed files under /usr and
+# The .deb that `make package` builds: the installed files (help pages
+# included) under /usr and
 # the Debian Qt 6 runtime packages as its dependencies.
 set -e
 build=$1
@@ -11,7 +12,7 @@ status=0
 files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for f in ./usr/bin/ondalab ./usr/share/applications/org.ondalab.Ondalab.desktop \
   ./usr/share/metainfo/org.ondalab.Ondalab.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/ondalab.svg \
-  ./usr/share/icons/hicolor/48x48/apps/ondalab.png; do
+  ./usr/share/icons/hicolor/48x48/apps/ondalab.png ./usr/share/ondalab/help/frmleggediohm.it.md; do
   echo "$files" | grep -qx "$f" || { echo "not in the package: $f"; status=1; }
 done
 echo "$files" | grep -q "ondalab-scenario\|ondalab-qt-tests\|ondalab-unit-tests" && { echo "test tools in the package"; status=1; }

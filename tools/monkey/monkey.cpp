@@ -84,8 +84,8 @@ std::string Monkey::hostileText(bool typed) {
 }
 
 std::string Monkey::key() {
-    static const char* const keys[] = {"Tab", "Shift+Tab", "Return", "Escape", "Space",
-                                       "Up",  "Down",      "Left",   "Right",  "Ctrl+C"};
+    static const char* const keys[] = {"Tab",  "Shift+Tab", "Return", "Escape", "Space", "Up",
+                                       "Down", "Left",      "Right",  "Ctrl+C", "F1"};
     constexpr std::size_t count = sizeof keys / sizeof keys[0];
     const std::size_t pick = below(count + 3);
     if (pick < count) return keys[pick];

@@ -447,20 +447,17 @@ bool setUp(const Line& l, ScriptedPlatform& p, std::string& error) {
 
 }  // namespace
 
-bool runFile(const std::string& path, const ProgramFactory& make, Tally& tally) {
-    std::ifstream in(path);
-    if (!in) {
-        std::cout << path << ":0: cannot read the file\n";
-        ++tally.failed;
-        return false;
-    }
+namespace {
+
+void runLines(const std::string& name, std::istream& in, const ProgramFactory& make, Tally& tally,
+              const std::string& form) {
     std::vector<Line> lines;
     std::string text;
     for (int n = 1; std::getline(in, text); ++n) {
         Line line{n, {}, {}};
         std::string error;
         if (!tokenize(text, line, error)) {
-            std::cout << path << ':' << n << ": " << error << '\n';
+            std::cout << name << ':' << n << ": " << error << '\n';
             ++tally.failed;
             continue;
         }
@@ -473,15 +470,35 @@ bool runFile(const std::string& path, const ProgramFactory& make, Tally& tally) 
         std::string error;
         if (!setUp(lines[i], platform, error)) break;
         if (!error.empty()) {
-            std::cout << path << ':' << lines[i].number << ": " << error << '\n';
+            std::cout << name << ':' << lines[i].number << ": " << error << '\n';
             ++tally.failed;
         }
     }
     Program program = make(platform);
-    program.workbench->show(kMainWindow, false);
+    Workbench& wb = *program.workbench;
+    wb.show(kMainWindow, false);
+    if (!form.empty()) {
+        const MenuItem* entry = wb.menuEntryFor(form);
+        if (!wb.show(form, !entry || entry->modal)) {
+            std::cout << name << ":0: form " << form << " could not be opened\n";
+            ++tally.failed;
+        }
+    }
     program.driver->settle();
-    Runner runner(path, platform, program, tally);
+    Runner runner(name, platform, program, tally);
     for (; i < lines.size(); ++i) runner.run(lines[i]);
+}
+
+}  // namespace
+
+bool runFile(const std::string& path, const ProgramFactory& make, Tally& tally) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cout << path << ":0: cannot read the file\n";
+        ++tally.failed;
+        return false;
+    }
+    runLines(path, in, make, tally, {});
     return true;
 }
 
@@ -498,6 +515,12 @@ int runFiles(const std::vector<std::string>& paths, const ProgramFactory& make) 
     for (const auto& path : paths) readable = runFile(path, make, tally) && readable;
     std::cout << tally.passed << " passed, " << tally.failed << " failed\n";
     return readable && tally.failed == 0 ? 0 : 1;
+}
+
+void runText(const std::string& name, const std::string& text, const ProgramFactory& make, Tally& tally,
+             const std::string& form) {
+    std::istringstream in(text);
+    runLines(name, in, make, tally, form);
 }
 
 }  // namespace ondalab::scenario

@@ -50,4 +50,10 @@ Program modelProgram(ScriptedPlatform& platform);
 // every file was read and nothing failed, 1 otherwise.
 int runFiles(const std::vector<std::string>& paths, const ProgramFactory& make);
 
+// Runs scenario lines given as text, reported under `name`; with `form`,
+// that form is opened first over the main window, as its menu entry opens
+// it (a help page's worked example runs so).
+void runText(const std::string& name, const std::string& text, const ProgramFactory& make, Tally& tally,
+             const std::string& form = {});
+
 }  // namespace ondalab::scenario
