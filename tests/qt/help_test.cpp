@@ -51,13 +51,6 @@ std::string exampleOf(const std::string& page, int& blocks) {
     return out;
 }
 
-scenario::Program modelProgram(ScriptedPlatform& platform) {
-    scenario::Program p;
-    p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
-    p.driver = std::make_unique<scenario::Driver>(*p.workbench);
-    return p;
-}
-
 TEST(HelpPages, EveryWindowHasAPageInBothLanguagesWhoseExampleRuns) {
     std::vector<std::string> windows;
     leaves(mainMenu(), windows);
@@ -80,7 +73,7 @@ TEST(HelpPages, EveryWindowHasAPageInBothLanguagesWhoseExampleRuns) {
             std::ostringstream out;
             std::streambuf* was = std::cout.rdbuf(out.rdbuf());
             scenario::Tally tally;
-            scenario::runText(page, example, modelProgram, tally, form);
+            scenario::runText(page, example, scenario::modelProgram, tally, form);
             std::cout.rdbuf(was);
             EXPECT_EQ(tally.failed, 0) << out.str();
             EXPECT_GT(tally.passed, 0) << "an example with no result shown";
