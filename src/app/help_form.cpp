@@ -20,7 +20,12 @@ constexpr int kHeight = 7800;
 }  // namespace
 
 Frmguida::Frmguida(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = kCaption, .rect = {0, 0, kWidth, kHeight}, .defaultButton = {}, .helpPage = false},
+    : Form(wb,
+           {.name = kName,
+            .caption = kCaption,
+            .rect = {0, 0, kWidth, kHeight},
+            .defaultButton = {},
+            .helpPage = false},
            {{.kind = ControlKind::Document, .name = "txtguida", .font = {.points = 10}}}) {
     txtguida_.setRect(clientRect());  // the page fills the window
 }
