@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <algorithm>
 #include <limits>
 
@@ -197,6 +198,7 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
         case ControlKind::Document: {
             auto* page = new QTextBrowser(parent);
             page->setOpenLinks(false);
+            page->document()->setDocumentMargin(12);  // the text clear of the window's edge
             w = page;
             break;
         }
