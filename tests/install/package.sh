@@ -1,7 +1,7 @@
 #!/bin/sh
 # The .deb that `make package` builds: the installed files (help pages
-# included) under /usr and
-# the Debian Qt 6 runtime packages as its dependencies.
+# included) under /usr, the Debian Qt 6 runtime packages as its
+# dependencies, and nothing lintian warns about.
 set -e
 build=$1
 out=$(mktemp -d)
@@ -11,6 +11,7 @@ deb=$(ls "$out"/ondalab_*.deb)
 status=0
 files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for f in ./usr/bin/ondalab ./usr/share/applications/org.ondalab.Ondalab.desktop \
+  ./usr/share/man/man1/ondalab.1.gz ./usr/share/doc/ondalab/copyright ./usr/share/doc/ondalab/changelog.gz \
   ./usr/share/metainfo/org.ondalab.Ondalab.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/ondalab.svg \
   ./usr/share/icons/hicolor/48x48/apps/ondalab.png ./usr/share/ondalab/help/frmleggediohm.it.md; do
   echo "$files" | grep -qx "$f" || { echo "not in the package: $f"; status=1; }
@@ -21,4 +22,5 @@ for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugi
   echo "$depends" | tr ',' '\n' | sed 's/ //g' | grep -qx "$p" || { echo "Depends lacks $p: $depends"; status=1; }
 done
 [ "$(dpkg-deb -f "$deb" Package)" = ondalab ] || { echo "package name"; status=1; }
+lintian --fail-on error,warning "$deb" 2>/dev/null || { echo "lintian: the tags above"; status=1; }
 exit $status
