@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  := -j2
 
-.PHONY: all deps build run test test-sanitize fuzz test-wasm soak bench screenshots package format clean
+.PHONY: all deps build run test test-atspi test-sanitize fuzz test-wasm soak bench screenshots package format clean
 
 all: build
 
@@ -20,6 +20,12 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure $(JOBS)
+
+# The program as a screen reader sees it (AT-SPI), on a hidden X server with
+# a D-Bus session of its own, with Debian's Python and its pyatspi;
+# `make test-atspi DUMP=--dump` prints the trees.
+test-atspi: build
+	@dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 tests/atspi/check.py $(BUILD)/ondalab $(DUMP)
 
 # The whole project under ASan and UBSan in its own build directory; the
 # first report ends the test that made it. Stacks are unwound the slow way,
@@ -68,8 +74,12 @@ bench: build
 
 # ONDALAB_PALETTE=dark makes them in a dark palette, QT_SCALE_FACTOR=2 at 2x.
 SHOTS := $(BUILD)/screenshots$(if $(ONDALAB_PALETTE),-$(ONDALAB_PALETTE))$(if $(QT_SCALE_FACTOR),-x$(QT_SCALE_FACTOR))
+# The runner's own count of checks (there are none) gives way to the count of pictures.
 screenshots: build
-	@mkdir -p $(SHOTS) && ONDALAB_SHOTS=$(SHOTS) QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn
+	@mkdir -p $(SHOTS) && rm -f $(SHOTS)/*.png
+	@out=$$(ONDALAB_SHOTS=$(SHOTS) QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn); \
+	  status=$$?; printf '%s\n' "$$out" | grep -v '^0 passed, 0 failed$$'; \
+	  echo "screenshots: $$(ls $(SHOTS) | grep -c '\.png$$') pictures in $(SHOTS)"; exit $$status
 
 # A .deb of the program in build/, for `dpkg -i`.
 package: build

@@ -1,6 +1,7 @@
 // Starts the workbench in real windows: the main window first, the rest
 // from its menu.
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
@@ -40,7 +41,12 @@ int main(int argc, char** argv) {
     ondalab::QtPlatform platform;
     app.setMessages(&platform);
     ondalab::Workbench wb(platform.services(), ondalab::allForms());
-    ondalab::QtView view(wb);
+    ondalab::QtView view(wb, ondalab::QtView::desktopTextScale());
+    // The zoom the user chose last time, and each new one for next time.
+    QSettings settings(QStringLiteral("ondalab"), QStringLiteral("ondalab"));
+    view.setZoom(settings.value(QStringLiteral("view/zoom"), 100).toInt());
+    QObject::connect(&view, &ondalab::QtView::zoomChanged, &view,
+                     [&settings](int percent) { settings.setValue(QStringLiteral("view/zoom"), percent); });
     platform.setView(&view);
     if (!wb.show(ondalab::kMainWindow, false)) return 1;  // the fault box has told the user
     benchHook(wb);

@@ -287,7 +287,6 @@ std::string accessibleName(const Form& f, const Control& c) {
     if (captioned && !name.empty() && sharedWithButton)
         name += ": " + (c.tooltip().empty() ? c.name() : c.tooltip());
     if (name.empty()) name = c.tooltip();
-    if (name.empty()) name = c.name();
     std::replace(name.begin(), name.end(), '\n', ' ');
     return name;
 }

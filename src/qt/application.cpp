@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "common/workbench.h"
+#include "qt/accessible.h"
 #include "qt/fileicon.h"
 #include "qt/palette.h"
 
@@ -12,6 +13,7 @@ namespace ondalab::qt {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     applyPaletteFromEnv();
+    installAccessibility();
     // Our own icon, in each size we carry, for every window.
     setWindowIcon(
         QIcon(new FileIconEngine(QStringLiteral(":/icons/ondalab-%1.png"), {16, 24, 32, 48, 64, 128, 256})));

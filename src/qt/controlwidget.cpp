@@ -226,20 +226,20 @@ static bool isTabStop(const Control& c) {
     return std::find(stops.begin(), stops.end(), &c) != stops.end();
 }
 
-void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset, const QColor& fore) {
+void applyState(QWidget* w, const Control& c, const TwipScale& s, QPoint origin, const QColor& fore) {
     const QSignalBlocker block(w);
     QWidget* inner = nullptr;  // the line edit of a combo box
     if (auto* combo = qobject_cast<QComboBox*>(w)) inner = combo->lineEdit();
     const QSignalBlocker blockInner(inner);
 
     applyText(w, c);
-    w->setGeometry(s.pixels(c.rect()).translated(0, topOffset));
+    w->setGeometry(s.pixels(c.rect()).translated(origin));
     // Disabled controls keep the palette's own greyed text.
     QPalette pal = w->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive})
         pal.setColor(group, foreRole(c.kind()), fore);
     w->setPalette(pal);
-    fitFont(w, fontOf(c.spec().font));
+    fitFont(w, fontOf(c.spec().font, s.text()));
     w->setToolTip(QString::fromStdString(c.tooltip()));
     applyAccessibleName(w, c);
     w->setAccessibleDescription(QString::fromStdString(c.tooltip()));
@@ -284,13 +284,13 @@ QPalette::ColorRole foreRole(ControlKind kind) {
     }
 }
 
-QFont fontOf(const Font& f) {
+QFont fontOf(const Font& f, double scale) {
     // Liberation's faces are as wide as the narrow type the layouts were
     // drawn for; DejaVu, wider, stands in where they are missing.
     QFont font(f.serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
     font.setFamilies(
         {font.family(), f.serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
-    font.setPointSize(f.points > 0 ? f.points : 8);
+    font.setPointSizeF((f.points > 0 ? f.points : 8) * scale);
     font.setBold(f.bold);
     font.setItalic(f.italic);
     return font;

@@ -18,11 +18,12 @@ QWidget* createWidget(const Control& c, QWidget* parent);
 bool isPainted(ControlKind kind);
 
 // Writes everything the model says about the control onto its widget;
-// `topOffset` is the menu bar height in pixels, `fore` the colour its text
+// `origin` is where the client area's corner lies in the window (below
+// the menu bar, moved by scrolling), `fore` the colour its text
 // is painted in (foreOf). The caption gets the form's type, reduced only as
 // far as it must be to fit. Signals stay blocked while writing, so nothing
 // goes back to the model.
-void applyState(QWidget* w, const Control& c, const TwipScale& s, int topOffset, const QColor& fore);
+void applyState(QWidget* w, const Control& c, const TwipScale& s, QPoint origin, const QColor& fore);
 
 // The colour a control's text is painted in: the palette's for black, the
 // form's own otherwise, made readable on the control's own background or,
@@ -38,7 +39,8 @@ void applyTabStop(QWidget* w, const Control& c);
 
 // The palette role that carries a kind's fore colour.
 QPalette::ColorRole foreRole(ControlKind kind);
-QFont fontOf(const Font& f);
+// The control's type, `scale` times its size (the view's text scale).
+QFont fontOf(const Font& f, double scale = 1.0);
 QColor colorOf(Rgb rgb);
 Rgb rgbOf(const QColor& c);
 

@@ -1,6 +1,8 @@
 #include "qt/drawing.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 
 #include "qt/controlwidget.h"
 #include "qt/palette.h"
@@ -61,9 +63,9 @@ QColor faceOf(const Form& form, const QPalette& pal) {
     return back == colors::face ? pal.color(QPalette::Window) : colorOf(back);
 }
 
-Canvas::Canvas(const Form& form, const QPalette& pal, const TwipScale& s, int topOffset, const QRect& shown)
-    : pal_(pal), s_(s), top_(topOffset), shown_(shown), face_(faceOf(form, pal)) {
-    addPicture(form.spec().background, QPoint(0, top_), {}, {});
+Canvas::Canvas(const Form& form, const QPalette& pal, const TwipScale& s, QPoint origin, const QRect& shown)
+    : pal_(pal), s_(s), origin_(origin), shown_(shown), face_(faceOf(form, pal)) {
+    addPicture(form.spec().background, origin_, {}, {});
     for (const auto& c : form.controls())
         if (c->visible()) addControl(*c);
 }
@@ -76,7 +78,7 @@ void Canvas::addPicture(const Picture& picture, QPoint origin, const QRect& clip
         const QRect cut = st.kind == Stroke::Kind::Text ? QRect() : clip;
         Piece piece{st.kind, {},   {}, QPen(Qt::black, 1), Qt::NoBrush, QString::fromStdString(st.text),
                     cut,     false};
-        piece.pen.setWidth(st.penWidth);
+        piece.pen.setWidth(std::max(1, static_cast<int>(std::lround(st.penWidth * s_.text()))));
         for (const auto& pt : st.points) piece.points << at(pt);
         // Top-left and bottom-right corners; a lone point gives an empty box there.
         const QPoint a = piece.points.front(), b = piece.points.size() > 1 ? piece.points[1] : a;
@@ -95,7 +97,8 @@ void Canvas::addPicture(const Picture& picture, QPoint origin, const QRect& clip
                 // A text placed by its corner alone runs on unwrapped.
                 piece.wrap = piece.box.width() > 0 && piece.box.height() > 0;
                 QRect inked = piece.box;
-                if (!piece.wrap) inked = QRect(a, QFontMetrics(fontOf(Font{})).size(0, piece.text));
+                if (!piece.wrap)
+                    inked = QRect(a, QFontMetrics(fontOf(Font{}, s_.text())).size(0, piece.text));
                 samples = insidePoints(inked);
                 break;
             }
@@ -106,7 +109,7 @@ void Canvas::addPicture(const Picture& picture, QPoint origin, const QRect& clip
 }
 
 void Canvas::addControl(const Control& c) {
-    const QRect box = s_.pixels(c.rect()).translated(0, top_);
+    const QRect box = s_.pixels(c.rect()).translated(origin_);
     switch (c.kind()) {
         case ControlKind::Image:
             addPicture(c.spec().picture, box.topLeft(), box, c.name());
@@ -214,7 +217,7 @@ std::vector<QColor> Canvas::under(const QRect& r) const {
 void Canvas::paint(QPainter& p, const QRect& all) const {
     p.save();
     p.fillRect(all, face_);
-    p.setFont(fontOf(Font{}));
+    p.setFont(fontOf(Font{}, s_.text()));
     for (const Piece& piece : pieces_) {
         if (piece.clip.isEmpty())
             p.setClipping(false);

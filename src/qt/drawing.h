@@ -29,7 +29,8 @@ QColor faceOf(const Form& form, const QPalette& pal);
 class Canvas {
 public:
     // `shown` is the client area, in the window's pixels.
-    Canvas(const Form& form, const QPalette& pal, const TwipScale& s, int topOffset, const QRect& shown);
+    // `origin`: where the client area's corner lies in the window.
+    Canvas(const Form& form, const QPalette& pal, const TwipScale& s, QPoint origin, const QRect& shown);
 
     // Paints the face over `all` (the client area), then every piece.
     void paint(QPainter& p, const QRect& all) const;
@@ -73,7 +74,7 @@ private:
 
     QPalette pal_;
     TwipScale s_;
-    int top_;
+    QPoint origin_;
     QRect shown_;
     QColor face_;
     std::vector<Piece> pieces_;

@@ -14,13 +14,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextBrowser>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "common/keyboard.h"
+#include "common/workbench.h"
 #include "qt/clicklabel.h"
 #include "qt/controlwidget.h"
 #include "qt/drawing.h"
+#include "qt/focusring.h"
 #include "qt/menurows.h"
+#include "qt/printing.h"
 
 namespace ondalab::qt {
 
@@ -28,8 +36,20 @@ FormWindow::FormWindow(Form& form, const TwipScale& scale, WindowEvents& events)
     : QWidget(nullptr), form_(&form), scale_(scale), events_(events) {
     setObjectName(QString::fromStdString(form.name()));
     applyStyle();
+    // The bars come first: the menu bar's height already places the form.
+    hbar_ = new QScrollBar(Qt::Horizontal, this);
+    vbar_ = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {hbar_, vbar_}) {
+        bar->setObjectName(bar == hbar_ ? QStringLiteral("hscroll") : QStringLiteral("vscroll"));
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (form_) syncWidgets();
+        });
+    }
     if (!form.menu().empty()) buildMenuRows();
     createWidgets();
+    ring_ = new FocusRing(this);
     installEventFilter(this);
     syncAll();
 }
@@ -123,7 +143,7 @@ void FormWindow::buildMenuRows() {
 void FormWindow::menuRowsChanged() {
     const int offset = menuRows_->height();
     const bool lowest = offset <= scale_.pixels(kMenuBarTwips);
-    const int extra = lowest ? 0 : std::max(0, offset - menuRows_->heightWith(fontOf(Font{})));
+    const int extra = lowest ? 0 : std::max(0, offset - menuRows_->heightWith(fontOf(Font{}, scale_.text())));
     const bool taller = extra != extraHeight_;
     topOffset_ = offset;
     extraHeight_ = extra;
@@ -192,7 +212,9 @@ QAction* FormWindow::action(const std::string& item) const {
 void FormWindow::syncForm() {
     if (!form_) return;
     setWindowTitle(QString::fromStdString(form_->caption()));
-    const QRect client = clientGeometry(form_->rect(), scale_).adjusted(0, 0, 0, extraHeight_);
+    const QRect wanted = clientGeometry(form_->rect(), scale_).adjusted(0, 0, 0, extraHeight_);
+    content_ = wanted.size();
+    const QRect client = onScreen(wanted);
     if (form_->spec().style == FrameStyle::Fixed) {
         setFixedSize(client.size());
     } else {
@@ -200,7 +222,127 @@ void FormWindow::syncForm() {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     setGeometry(client);
+    placeScrollBars();
     update();
+}
+
+void FormWindow::setScale(const TwipScale& scale) {
+    scale_ = scale;
+    if (menuRows_) menuRowsChanged();
+    syncAll();
+}
+
+// The window's frame (title bar and borders) stays on the screen's free
+// area, as large as the model's screen (the one it centres forms on): a
+// client area too large for it is cut down to fit, and a window hanging
+// over an edge moved back inside.
+QRect FormWindow::onScreen(QRect client) const {
+    const QScreen* sc = QGuiApplication::screenAt(client.center());
+    if (!sc) sc = QGuiApplication::primaryScreen();
+    const ScreenService& model = form_->workbench().services().screen;
+    const QRect free(sc ? sc->availableGeometry().topLeft() : QPoint(),
+                     scale_.screen().pixels(Rect{0, 0, model.widthTwips(), model.heightTwips()}).size());
+    // The frame as the window manager draws it once shown, else as the model counts it.
+    const TwipScale at = scale_.screen();
+    QMargins frame(at.pixels(kBorderTwips), at.pixels(kCaptionTwips), at.pixels(kBorderTwips),
+                   at.pixels(kBorderTwips));
+    if (isVisible() && frameGeometry() != geometry())
+        frame = QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect inside = free.marginsRemoved(frame);
+    client.setSize(client.size().boundedTo(inside.size()));
+    client.moveLeft(std::clamp(client.left(), inside.left(), inside.right() + 1 - client.width()));
+    client.moveTop(std::clamp(client.top(), inside.top(), inside.bottom() + 1 - client.height()));
+    return client;
+}
+
+QPoint FormWindow::origin() const { return QPoint(-hbar_->value(), topOffset_ - vbar_->value()); }
+
+QScrollBar* FormWindow::scrollBar(Qt::Orientation o) const { return o == Qt::Horizontal ? hbar_ : vbar_; }
+
+// Bars along the right and bottom edges, each shown only when the form
+// does not fit that way (one bar's width may make the other needed).
+void FormWindow::placeScrollBars() {
+    const QPoint before = origin();
+    const int thick = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize room = size();
+    bool across = content_.width() > room.width(), down = content_.height() > room.height();
+    down = down || (across && content_.height() > room.height() - thick);
+    across = across || (down && content_.width() > room.width() - thick);
+    const QSignalBlocker quietH(hbar_), quietV(vbar_);
+    const int wide = room.width() - (down ? thick : 0), high = room.height() - (across ? thick : 0);
+    hbar_->setRange(0, across ? content_.width() - wide : 0);
+    hbar_->setPageStep(wide);
+    hbar_->setSingleStep(scale_.pixels(kMenuBarTwips));
+    hbar_->setGeometry(0, room.height() - thick, wide, thick);
+    hbar_->setVisible(across);
+    vbar_->setRange(0, down ? content_.height() - high : 0);
+    vbar_->setPageStep(high - topOffset_);
+    vbar_->setSingleStep(scale_.pixels(kMenuBarTwips));
+    vbar_->setGeometry(room.width() - thick, topOffset_, thick, high - topOffset_);
+    vbar_->setVisible(down);
+    hbar_->raise();
+    vbar_->raise();
+    if (form_ && origin() != before) syncWidgets();
+}
+
+void FormWindow::scrollTo(const QWidget* w) {
+    if (!hbar_->isVisible() && !vbar_->isVisible()) return;
+    const QRect g = w->geometry().translated(-origin() + QPoint(0, topOffset_));  // in the form's own pixels
+    const int wide = width() - (vbar_->isVisible() ? vbar_->width() : 0);
+    const int high = height() - topOffset_ - (hbar_->isVisible() ? hbar_->height() : 0);
+    const auto into = [](QScrollBar* bar, int from, int to, int room) {
+        if (to - bar->value() > room) bar->setValue(to - room);
+        if (from < bar->value()) bar->setValue(from);
+    };
+    into(hbar_, g.left(), g.right() + 1, wide);
+    into(vbar_, g.top() - topOffset_, g.bottom() + 1 - topOffset_, high);
+}
+
+void FormWindow::wheelEvent(QWheelEvent* e) {
+    QScrollBar* bar = vbar_->isVisible() ? vbar_ : hbar_;
+    if (bar->isVisible())
+        QCoreApplication::sendEvent(bar, e);
+    else
+        QWidget::wheelEvent(e);
+}
+
+bool FormWindow::printOnto(QPrinter& printer) {
+    QRect used;
+    for (const auto& c : form_->controls())
+        if (c->visible() && c->kind() != ControlKind::Timer)
+            used |= scale_.pixels(c->rect()).translated(origin());
+    const int air = scale_.pixels(kMenuBarTwips) / 2;
+    used = used.adjusted(-air, -air, air, air) & rect();
+    std::vector<QWidget*> hidden;
+    for (QWidget* w :
+         {static_cast<QWidget*>(ring_), static_cast<QWidget*>(hbar_), static_cast<QWidget*>(vbar_)})
+        if (w->isVisible()) {
+            w->hide();
+            hidden.push_back(w);
+        }
+    const bool done = renderOnto(printer, *this, used, fontOf(Font{}, scale_.text()).pointSizeF());
+    for (QWidget* w : hidden) w->show();
+    return done;
+}
+
+bool FormWindow::zoomKey(const QKeyEvent& e) {
+    if (!(e.modifiers() & Qt::ControlModifier) || (e.modifiers() & Qt::AltModifier)) return false;
+    switch (e.key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            events_.zoom(1);
+            return true;
+        case Qt::Key_Minus:
+            events_.zoom(-1);
+            return true;
+        case Qt::Key_0:
+            events_.zoom(0);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void FormWindow::syncControl(const Control& c) {
@@ -224,8 +366,17 @@ void FormWindow::syncControl(const Control& c) {
 
 void FormWindow::syncWidget(const Control& c) {
     QWidget* w = widgetOf(c);
-    const QRect box = scale_.pixels(c.rect()).translated(0, topOffset_);
-    applyState(w, c, scale_, topOffset_, foreOf(c, palette(), canvas().under(box)));
+    const QRect box = scale_.pixels(c.rect()).translated(origin());
+    applyState(w, c, scale_, origin(), foreOf(c, palette(), canvas().under(box)));
+    if (ring_ && ring_->target() == w) placeRing(w);
+}
+
+void FormWindow::placeRing(QWidget* w) {
+    if (!w || !w->isVisibleTo(this)) {
+        ring_->follow(nullptr, {});
+        return;
+    }
+    ring_->follow(w, canvas().under(ring_->ringRect(w->geometry())));
 }
 
 void FormWindow::syncWidgets() {
@@ -236,7 +387,7 @@ void FormWindow::syncWidgets() {
 }
 
 const Canvas& FormWindow::canvas() const {
-    if (!canvas_) canvas_ = std::make_unique<Canvas>(*form_, palette(), scale_, topOffset_, rect());
+    if (!canvas_) canvas_ = std::make_unique<Canvas>(*form_, palette(), scale_, origin(), rect());
     return *canvas_;
 }
 
@@ -249,6 +400,12 @@ void FormWindow::listenToKeys(QWidget* w) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyRelease) heard_ = nullptr;
+    if ((e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) && form_ && watched != this) {
+        const Control* c = controlOf(qobject_cast<QWidget*>(watched));
+        QWidget* w = c ? widgetOf(*c) : nullptr;
+        if (w && e->type() == QEvent::FocusIn) scrollTo(w);
+        if (w && FocusRing::wants(w)) placeRing(e->type() == QEvent::FocusIn ? w : nullptr);
+    }
     if (!form_ || (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride))
         return QWidget::eventFilter(watched, e);
     auto* key = static_cast<QKeyEvent*>(e);
@@ -268,6 +425,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
     heard_ = key;
     heardKey_ = key->key();
     heardMods_ = key->modifiers();
+    // The keypad's decimal key types the point the inputs read, whatever
+    // the layout puts on it (an Italian keypad gives a comma).
+    if ((key->modifiers() & Qt::KeypadModifier) &&
+        (key->key() == Qt::Key_Comma || key->key() == Qt::Key_Period))
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && !edit->isReadOnly()) {
+            edit->insert(QStringLiteral("."));
+            return true;
+        }
+    if (zoomKey(*key)) return true;
     return forwardKey(watched == this && focusWidget() ? focusWidget() : watched, key);
 }
 
@@ -353,7 +519,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
         Control& c = **it;
         if (c.kind() != ControlKind::Image || !c.usable()) continue;
-        if (scale_.pixels(c.rect()).translated(0, topOffset_).contains(at)) {
+        if (scale_.pixels(c.rect()).translated(origin()).contains(at)) {
             events_.click(*form_, c);
             return;
         }
@@ -364,6 +530,7 @@ void FormWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     canvas_.reset();  // more or less of the drawing shows
     if (menuRows_) menuRows_->setRowWidth(width());
+    if (form_) placeScrollBars();
 }
 
 }  // namespace ondalab::qt

@@ -17,9 +17,12 @@
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QPrinter;
+class QScrollBar;
 
 namespace ondalab::qt {
 
+class FocusRing;
 class MenuRows;
 
 // What the user did in a window, in model terms.
@@ -36,6 +39,8 @@ struct WindowEvents {
     virtual void help(Form& f) = 0;
     virtual void menuChosen(const std::string& item) = 0;
     virtual void menuOpening() = 0;  // a menu is about to drop down
+    // Ctrl+Plus (+1), Ctrl+Minus (-1), Ctrl+0 (0): every window's zoom.
+    virtual void zoom(int step) = 0;
 };
 
 class FormWindow : public QWidget {
@@ -55,8 +60,22 @@ public:
     // Each leaf entry of the menu with its action.
     const std::vector<std::pair<const MenuItem*, QAction*>>& menuActions() const { return actions_; }
     MenuRows* menuRows() const { return menuRows_; }
+    FocusRing* focusRing() const { return ring_; }
 
     const TwipScale& scale() const { return scale_; }
+    // Draws the form at another scale (the zoom changed).
+    void setScale(const TwipScale& scale);
+    // Where the client area's corner lies in the window: below the menu
+    // bar, moved up and left as far as the form is scrolled. A window
+    // larger than the screen's free area is made to fit inside it, and its
+    // form scrolls.
+    QPoint origin() const;
+    QScrollBar* scrollBar(Qt::Orientation o) const;
+    // Scrolls so that the widget shows whole, as far as the window allows.
+    void scrollTo(const QWidget* w);
+    // Prints the area the visible controls use, without the focus ring and
+    // the scroll bars (renderOnto).
+    bool printOnto(QPrinter& printer);
     // The client area's controls sit this far below the window's top: the
     // height of the menu bar.
     int topOffset() const { return topOffset_; }
@@ -76,6 +95,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -94,6 +114,11 @@ private:
     void menuRowsChanged();
     void syncWidget(const Control& c);
     void syncWidgets();  // every widget, after the drawing or the palette changed
+    QRect onScreen(QRect client) const;
+    void placeScrollBars();
+    bool zoomKey(const QKeyEvent& e);
+    // The focus ring around `w` (nullptr: none), on what lies beneath it.
+    void placeRing(QWidget* w);
 
     Form* form_;
     TwipScale scale_;
@@ -103,6 +128,10 @@ private:
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
     MenuRows* menuRows_ = nullptr;
+    FocusRing* ring_ = nullptr;
+    QScrollBar* hbar_ = nullptr;
+    QScrollBar* vbar_ = nullptr;
+    QSize content_;                           // the client area the model gives the form, menu bar included
     mutable std::unique_ptr<Canvas> canvas_;  // worked out when first needed
     // The key press last handed to the model, not to be handed twice.
     const QKeyEvent* heard_ = nullptr;

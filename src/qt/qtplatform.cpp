@@ -106,7 +106,17 @@ Answer QtPlatform::show(BoxKind kind, const std::string& prompt, const std::stri
 
 bool QtPlatform::print(const Form& form) {
     QWidget* window = view_ ? view_->window(form) : nullptr;
-    return window && qt::printWindow(*window);
+    if (!window) return false;
+    switch (qt::printWindow(*window)) {
+        case qt::Printed::Done:
+            return true;
+        case qt::Printed::NotWritten:  // there is a printer, of a kind: the file is the trouble
+            show(BoxKind::Exclamation, "IMPOSSIBILE SCRIVERE IL FILE PDF: STAMPA NON ESEGUITA",
+                 "MESSAGGIO DI ERRORE");
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace ondalab

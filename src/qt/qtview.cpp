@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMetaObject>
+#include <algorithm>
+#include <iterator>
 
 #include "qt/controlwidget.h"
 
@@ -33,7 +36,8 @@ void bringToFront(QWidget* w) {
 
 }  // namespace
 
-QtView::QtView(Workbench& wb) : wb_(wb), scale_(qt::TwipScale::ofPrimaryScreen()) {
+QtView::QtView(Workbench& wb, double textScale)
+    : wb_(wb), textScale_(textScale), scale_(qt::TwipScale::ofPrimaryScreen(textScale)) {
     connect(qApp, &QApplication::focusChanged, this, &QtView::onQtFocus);
     wb_.setObserver(this);
     for (Form* f : wb_.openForms()) openWindow(*f)->show();  // forms opened before the view
@@ -45,6 +49,29 @@ QtView::~QtView() {
         w->detach();
         delete w;
     }
+}
+
+double QtView::desktopTextScale() {
+    // The desktop's general type, as the font actually chosen for it says.
+    const double points = QFontInfo(QApplication::font()).pointSizeF();
+    return std::max(1.0, points / 8.0);
+}
+
+void QtView::setZoom(int percent) {
+    if (std::find(std::begin(kZoomSteps), std::end(kZoomSteps), percent) == std::end(kZoomSteps)) return;
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    scale_ = qt::TwipScale::ofPrimaryScreen(textScale_ * zoom_ / 100.0);
+    Applying quiet(applying_);
+    for (const auto& [form, w] : windows_) w->setScale(scale_);
+    emit zoomChanged(zoom_);
+}
+
+void QtView::zoom(int step) {
+    const std::ptrdiff_t at =
+        std::find(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_) - std::begin(kZoomSteps);
+    const auto last = static_cast<std::ptrdiff_t>(std::size(kZoomSteps)) - 1;
+    setZoom(step == 0 ? 100 : kZoomSteps[std::clamp<std::ptrdiff_t>(at + step, 0, last)]);
 }
 
 qt::FormWindow* QtView::window(const Form& f) const {

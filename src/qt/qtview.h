@@ -18,12 +18,21 @@ namespace ondalab {
 class QtView : public QObject, public FormObserver, private qt::WindowEvents {
     Q_OBJECT
 public:
-    // Needs a QApplication; observes `wb` until destroyed.
-    explicit QtView(Workbench& wb);
+    // Needs a QApplication; observes `wb` until destroyed. `textScale`
+    // draws the forms that much larger than their own type (the program
+    // passes desktopTextScale(); checks keep the forms' own type).
+    explicit QtView(Workbench& wb, double textScale = 1.0);
     ~QtView() override;
 
     Workbench& workbench() const { return wb_; }
+    // The screen's scale times the view's text scale and the zoom.
     const qt::TwipScale& scale() const { return scale_; }
+    // The zoom in percent, one of kZoomSteps; every window follows it.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    static constexpr int kZoomSteps[] = {80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+    // How much larger than the forms' own type the desktop's is (at least 1).
+    static double desktopTextScale();
 
     // The window of an open form, or nullptr.
     qt::FormWindow* window(const Form& f) const;
@@ -48,6 +57,9 @@ public:
     void focusChanged(Form& f, Control& c) override;
     void programEnded() override;
 
+signals:
+    void zoomChanged(int percent);
+
 private:
     // WindowEvents
     void click(Form& f, Control& c) override;
@@ -60,6 +72,7 @@ private:
     void help(Form& f) override { wb_.userHelp(f); }
     void menuChosen(const std::string& item) override;
     void menuOpening() override { refreshMenus(); }
+    void zoom(int step) override;
 
     void onQtFocus(QWidget* old, QWidget* now);
     qt::FormWindow* openWindow(Form& f);
@@ -70,6 +83,8 @@ private:
     bool alive(const Form* f) const { return windows_.count(f) != 0; }
 
     Workbench& wb_;
+    double textScale_;
+    int zoom_ = 100;
     qt::TwipScale scale_;
     std::map<const Form*, qt::FormWindow*> windows_;
     int applying_ = 0;               // > 0 while the view itself moves widgets or focus

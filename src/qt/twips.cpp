@@ -6,9 +6,9 @@
 
 namespace ondalab::qt {
 
-TwipScale TwipScale::ofPrimaryScreen() {
+TwipScale TwipScale::ofPrimaryScreen(double text) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return TwipScale(screen ? screen->logicalDotsPerInch() : 96.0);
+    return TwipScale(screen ? screen->logicalDotsPerInch() : 96.0, text);
 }
 
 int TwipScale::pixels(int twips) const { return static_cast<int>(std::lround(twips * factor_ / 15.0)); }
@@ -21,17 +21,22 @@ QRect TwipScale::pixels(const Rect& r) const {
     return QRect(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
 }
 
-Rect TwipScale::twips(const QRect& r) const { return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())}; }
+Rect TwipScale::twips(const QRect& r) const {
+    return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())};
+}
 
 QRect clientGeometry(const Rect& outer, const TwipScale& s) {
-    return s.pixels(Rect{outer.left + kBorderTwips, outer.top + kCaptionTwips, outer.width - 2 * kBorderTwips,
-                         outer.height - kCaptionTwips - kBorderTwips});
+    const TwipScale at = s.screen();
+    return QRect(at.pixels(outer.left + kBorderTwips), at.pixels(outer.top + kCaptionTwips),
+                 s.pixels(outer.width - 2 * kBorderTwips),
+                 s.pixels(outer.height - kCaptionTwips - kBorderTwips));
 }
 
 Rect outerGeometry(const QRect& client, const TwipScale& s) {
-    const Rect c = s.twips(client);
-    return {c.left - kBorderTwips, c.top - kCaptionTwips, c.width + 2 * kBorderTwips,
-            c.height + kCaptionTwips + kBorderTwips};
+    const TwipScale at = s.screen();
+    return {at.twips(client.x()) - kBorderTwips, at.twips(client.y()) - kCaptionTwips,
+            s.twips(client.width()) + 2 * kBorderTwips,
+            s.twips(client.height()) + kCaptionTwips + kBorderTwips};
 }
 
 }  // namespace ondalab::qt

@@ -35,6 +35,12 @@ private:
     QtPlatform real_;
 };
 
+// Screenshots show the forms as the program draws them on this desktop;
+// the checks keep the forms' own type, the same on any desktop.
+double screenshotsTextScale() {
+    return qEnvironmentVariableIsEmpty("ONDALAB_SHOTS") ? 1.0 : QtView::desktopTextScale();
+}
+
 Program qtProgram(ScriptedPlatform& platform) {
     struct Kept {
         std::unique_ptr<TeePrinter> printer;
@@ -45,13 +51,13 @@ Program qtProgram(ScriptedPlatform& platform) {
     const Services scripted = platform.services();
     static QtClipboard clipboard;  // the desktop's real one
     Program p;
-    p.workbench = std::make_unique<Workbench>(
-        Services{scripted.screen, scripted.regional, scripted.timers, scripted.boxes, *kept->printer, clipboard},
-        allForms());
+    p.workbench = std::make_unique<Workbench>(Services{scripted.screen, scripted.regional, scripted.timers,
+                                                       scripted.boxes, *kept->printer, clipboard},
+                                              allForms());
     // A fault escaping a handler shows its box among the file's boxes.
     auto* app = qobject_cast<qt::Application*>(qApp);
     app->setMessages(&platform);
-    kept->view = std::shared_ptr<QtView>(new QtView(*p.workbench), [app](QtView* v) {
+    kept->view = std::shared_ptr<QtView>(new QtView(*p.workbench, screenshotsTextScale()), [app](QtView* v) {
         delete v;
         app->setMessages(nullptr);
     });

@@ -61,7 +61,7 @@ public:
         if (QWidget* w = view_.widget(f, c)) {
             QTest::mouseClick(w, Qt::LeftButton);
         } else if (QWidget* win = view_.window(f); win && c.kind() == ControlKind::Image) {
-            const QRect box = view_.scale().pixels(c.rect()).translated(0, view_.window(f)->topOffset());
+            const QRect box = view_.scale().pixels(c.rect()).translated(view_.window(f)->origin());
             QTest::mouseClick(win, Qt::LeftButton, {}, box.center());
         } else {
             Driver::click(f, c);
@@ -202,7 +202,7 @@ public:
     Rect geometry(Form& f, Control& c) override {
         const QWidget* w = view_.widget(f, c);
         if (!w) return c.rect();
-        return view_.scale().twips(w->geometry().translated(0, -view_.window(f)->topOffset()));
+        return view_.scale().twips(w->geometry().translated(-view_.window(f)->origin()));
     }
     Rect formGeometry(Form& f) override {
         const QWidget* win = view_.window(f);
