@@ -13,11 +13,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextBrowser>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QWheelEvent>
 #include <algorithm>
 
