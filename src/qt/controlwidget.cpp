@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "common/keyboard.h"
+#include "common/readback.h"
 #include "qt/clicklabel.h"
 #include "qt/palette.h"
 #include "qt/textfit.h"
@@ -240,9 +241,9 @@ void applyState(QWidget* w, const Control& c, const TwipScale& s, QPoint origin,
         pal.setColor(group, foreRole(c.kind()), fore);
     w->setPalette(pal);
     fitFont(w, fontOf(c.spec().font, s.text()));
-    w->setToolTip(QString::fromStdString(c.tooltip()));
+    w->setToolTip(QString::fromStdString(seenTooltip(c)));
     applyAccessibleName(w, c);
-    w->setAccessibleDescription(QString::fromStdString(c.tooltip()));
+    w->setAccessibleDescription(QString::fromStdString(seenTooltip(c)));
     if (auto* edit = qobject_cast<QLineEdit*>(w)) showFlag(edit, c.flagged());
     w->setEnabled(c.enabled());
     w->setVisible(c.visible());

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/readback.h"
 #include "common/workbench.h"
 
 namespace ondalab::scenario {
@@ -42,7 +43,7 @@ public:
     virtual Rect formGeometry(Form& f) { return f.rect(); }
     virtual std::string formCaption(Form& f) { return f.caption(); }
     virtual Rgb color(Form&, Control& c) { return c.fore(); }
-    virtual std::string tooltip(Form&, Control& c) { return c.tooltip(); }
+    virtual std::string tooltip(Form&, Control& c) { return seenTooltip(c); }
     virtual Control* focused(Form& f) { return f.focused(); }
     virtual int listCount(Form&, Control& c) { return static_cast<int>(c.items().size()); }
     virtual std::string listEntry(Form&, Control& c, int i) { return c.items().at(static_cast<size_t>(i)); }
