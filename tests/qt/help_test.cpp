@@ -85,7 +85,8 @@ TEST(HelpPages, EveryWindowHasAPageInBothLanguagesWhoseExampleRuns) {
 
 // F1 in a form's window opens the help window over it: the page rendered
 // from its Markdown (the caption as its heading, headings and formulas as
-// text, no markup left), in the palette's colours, and Escape goes back.
+// text, no markup left), in the palette's colours and the zoom, and Escape
+// goes back.
 TEST(HelpWindow, RendersThePageOverTheFormAndGoesBack) {
     const QPalette before = QApplication::palette();
     QApplication::setPalette(qt::darkPalette());
@@ -112,6 +113,12 @@ TEST(HelpWindow, RendersThePageOverTheFormAndGoesBack) {
     EXPECT_TRUE(plain.contains(QStringLiteral("R = V / I"))) << plain.left(400).toStdString();
     EXPECT_EQ(page->palette().color(QPalette::Text), qt::darkPalette().color(QPalette::Text));
     EXPECT_GT(page->verticalScrollBar()->maximum(), 0) << "a page longer than the window scrolls";
+    const qreal points = page->font().pointSizeF();
+    QTest::keyClick(page, Qt::Key_Plus, Qt::ControlModifier);  // the zoom of every window
+    testing::settle();
+    EXPECT_GT(page->font().pointSizeF(), points);
+    EXPECT_EQ(doc.defaultFont().pointSizeF(), page->font().pointSizeF());
+    QTest::keyClick(page, Qt::Key_0, Qt::ControlModifier);
     QTest::keyClick(page, Qt::Key_Escape);
     testing::settle();
     EXPECT_EQ(wb.openForm(kHelpForm), nullptr);
