@@ -9,6 +9,7 @@
 
 #include "app/forms.h"
 #include "qt/application.h"
+#include "qt/language.h"
 #include "qt/qtplatform.h"
 #include "qt/qtview.h"
 
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
     ondalab::QtPlatform platform;
     app.setMessages(&platform);
     ondalab::Workbench wb(platform.services(), ondalab::allForms());
+    const std::string language = ondalab::qt::interfaceLanguage();
+    wb.setLanguage(language);
+    ondalab::qt::useQtTranslations(language);
     ondalab::QtView view(wb, ondalab::QtView::desktopTextScale());
     // The zoom the user chose last time, and each new one for next time.
     QSettings settings(QStringLiteral("ondalab"), QStringLiteral("ondalab"));

@@ -36,35 +36,43 @@ std::vector<ControlSpec> aboutControls() {
         {.kind = K::Label,
          .name = "Label4",
          .rect = {2200, 200, 4800, 500},
-         .text = "ONDALAB",
+         .text = TR("ondalab", "ONDALAB"),
          .fore = colors::darkBlue,
          .font = {.serif = true, .points = 18, .bold = true},
          .align = Align::Center},
         {.kind = K::Label,
          .name = "Label5",
          .rect = {2200, 850, 4800, 500},
-         .text = "Raccolta di calcoli per radioamatori e hobbisti di elettronica",
+         .text = TR("ondalab", "Raccolta di calcoli per radioamatori e hobbisti di elettronica"),
          .align = Align::Center},
         {.kind = K::Label,
          .name = "Label6",
          .rect = {2200, 1450, 4800, 600},
-         .text =
-             "Programma di libero uso, senza alcuna garanzia: l'autore non risponde dell'uso dei risultati.",
+         .text = TR(
+             "ondalab",
+             "Programma di libero uso, senza alcuna garanzia: l'autore non risponde dell'uso dei risultati."),
          .align = Align::Center},
-        {.kind = K::Label, .name = "Label2", .rect = {2200, 2250, 2300, 300}, .text = "VERSIONE 2.4.1"},
+        {.kind = K::Label,
+         .name = "Label2",
+         .rect = {2200, 2250, 2300, 300},
+         .text = TR("ondalab", "VERSIONE 2.4.1")},
         {.kind = K::Label,
          .name = "Label3",
          .rect = {4700, 2250, 2300, 300},
-         .text = "Q0QQQ  4/2002",
+         .text = TR("ondalab", "Q0QQQ  4/2002"),
          .align = Align::Right},
         {.kind = K::Label,
          .name = "Label1",
          .rect = {120, 2700, 6960, 700},
-         .text = "In ogni maschera i decimali devono essere separati dalle unità dal punto del tastierino "
-                 "numerico; "
-                 "il sistema è risultato molto più pratico e veloce rispetto l'uso della virgola.",
+         .text = TR("ondalab",
+                    "In ogni maschera i decimali devono essere separati dalle unità dal punto del tastierino "
+                    "numerico; "
+                    "il sistema è risultato molto più pratico e veloce rispetto l'uso della virgola."),
          .font = {.bold = true}},
-        {.kind = K::Button, .name = "cmdchiudi", .rect = {2760, 3550, 1600, 450}, .text = "CHIUDI"},
+        {.kind = K::Button,
+         .name = "cmdchiudi",
+         .rect = {2760, 3550, 1600, 450},
+         .text = TR("ondalab", "CHIUDI")},
     };
 }
 
@@ -74,18 +82,23 @@ std::vector<ControlSpec> disclaimerControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 240, 5640, 1900},
-         .text = "Le formule utilizzate sono quelle riportate sui vari testi e/o articoli sull'argomento. I "
-                 "risultati "
-                 "ottenuti, sono in ogni caso da considerare come indicativi, in quanto, a prescindere "
-                 "dall'esattezza "
-                 "delle formule stesse, troppi fattori, anche imprevedibili, fanno si che l'attuazione "
-                 "pratica si "
-                 "discosti dal calcolo teorico.  Esso rimane, tuttavia, indispensabile quale dato di "
-                 "partenza ai fini "
-                 "della realizzazione.",
+         .text =
+             TR("ondalab",
+                "Le formule utilizzate sono quelle riportate sui vari testi e/o articoli sull'argomento. I "
+                "risultati "
+                "ottenuti, sono in ogni caso da considerare come indicativi, in quanto, a prescindere "
+                "dall'esattezza "
+                "delle formule stesse, troppi fattori, anche imprevedibili, fanno si che l'attuazione "
+                "pratica si "
+                "discosti dal calcolo teorico.  Esso rimane, tuttavia, indispensabile quale dato di "
+                "partenza ai fini "
+                "della realizzazione."),
          .font = {.points = 9},
          .align = Align::Center},
-        {.kind = K::Button, .name = "cmdchiudi", .rect = {2260, 2350, 1600, 450}, .text = "CHIUDI"},
+        {.kind = K::Button,
+         .name = "cmdchiudi",
+         .rect = {2260, 2350, 1600, 450},
+         .text = TR("ondalab", "CHIUDI")},
     };
 }
 
@@ -94,7 +107,7 @@ std::vector<ControlSpec> disclaimerControls() {
 Frmabaut::Frmabaut(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Informazioni",
+            .caption = TR("ondalab", "Informazioni"),
             .rect = {0, kAboutClientTop - kCaptionTwips, kAboutWidth, kAboutHeight},
             .centred = false,  // the load step centres it across the screen only
             .defaultButton = {},
@@ -109,7 +122,11 @@ void Frmabaut::Form_Load() {
 }
 
 Frmavvertenza::Frmavvertenza(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "AVVERTENZA", .rect = {0, 0, 6240, 3400}, .defaultButton = {}},
+    : Form(wb,
+           {.name = kName,
+            .caption = TR("ondalab", "AVVERTENZA"),
+            .rect = {0, 0, 6240, 3400},
+            .defaultButton = {}},
            disclaimerControls()) {
     onClick(cmdchiudi_, &Frmavvertenza::cmdchiudi_Click);
 }

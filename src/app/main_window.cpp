@@ -41,7 +41,7 @@ Picture background() {
 FRMONDALAB::FRMONDALAB(Workbench& wb)
     : Form(wb,
            {.name = kMainWindow,
-            .caption = "VELARIO",
+            .caption = TR("ondalab", "VELARIO"),
             .rect = {0, 0, kWidth, kHeight},
             .centred = false,  // the load step centres it
             .inTaskbar = true,
@@ -52,33 +52,33 @@ FRMONDALAB::FRMONDALAB(Workbench& wb)
                {.kind = ControlKind::Label,
                 .name = "lbltitolo",
                 .rect = {600, 500, 5400, 1300},
-                .text = "ONDALAB",
-                .tooltip = "clicca per fermare",
+                .text = TR("ondalab", "ONDALAB"),
+                .tooltip = TR("ondalab", "clicca per fermare"),
                 .fore = colors::red,
                 .font = {.serif = true, .points = 44, .bold = true},
                 .align = Align::Center},
                {.kind = ControlKind::Label,
                 .name = "lblversione",
                 .rect = {1800, 1900, 3000, 300},
-                .text = "VERSIONE 2.4.1",
+                .text = TR("ondalab", "VERSIONE 2.4.1"),
                 .font = {.points = 10},
                 .align = Align::Center},
                // The black shadow lies beneath the blue signature, 35 right and 30 down.
                {.kind = ControlKind::Label,
                 .name = "lblq0qqqb",
                 .rect = {635, 4430, 3000, 600},
-                .text = "Q0 QQQ",
+                .text = TR("ondalab", "Q0 QQQ"),
                 .font = {.serif = true, .points = 20, .bold = true}},
                {.kind = ControlKind::Label,
                 .name = "lblq0qqqa",
                 .rect = {600, 4400, 3000, 600},
-                .text = "Q0 QQQ",
+                .text = TR("ondalab", "Q0 QQQ"),
                 .fore = colors::blue,
                 .font = {.serif = true, .points = 20, .bold = true}},
                {.kind = ControlKind::Button,
                 .name = "cdmexit",
                 .rect = {3500, 5000, 1500, 450},
-                .text = "CHIUDI"},
+                .text = TR("ondalab", "CHIUDI")},
                {.kind = ControlKind::Timer, .name = "Timer1"},
            }) {
     setMenu(mainMenu());
@@ -101,7 +101,8 @@ void FRMONDALAB::Timer1_Timer() {
 void FRMONDALAB::lbltitolo_Click() { Timer1_.setEnabled(false); }
 
 void FRMONDALAB::cdmexit_Click() {
-    if (workbench().question("SEI SICURO ?", "AVVISO") == Answer::Yes) workbench().endProgram();
+    if (workbench().question(tr("FRMONDALAB", "SEI SICURO ?"), tr("FRMONDALAB", "AVVISO")) == Answer::Yes)
+        workbench().endProgram();
 }
 
 }  // namespace ondalab

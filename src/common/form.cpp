@@ -10,8 +10,14 @@ namespace ondalab {
 
 Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls)
     : wb_(&wb), spec_(std::move(spec)) {
+    spec_.caption = tr(spec_.name, spec_.caption);
+    translatePicture(spec_.background);
     controls_.reserve(controls.size());
     for (auto& c : controls) {
+        if (c.kind != ControlKind::TextBox) c.text = tr(spec_.name, c.text);
+        c.tooltip = tr(spec_.name, c.tooltip);
+        for (auto& item : c.items) item = tr(spec_.name, item);
+        translatePicture(c.picture);
         if (c.kind == ControlKind::Combo) std::stable_sort(c.items.begin(), c.items.end(), listsBefore);
         controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
     }
@@ -106,7 +112,34 @@ std::vector<Control*> Form::ctls(std::initializer_list<std::string_view> names) 
 
 NumberFormat Form::fmt() const { return wb_->numberFormat(); }
 
-void Form::warning(const std::string& prompt, const std::string& title) { wb_->warning(prompt, title); }
+void Form::translatePicture(Picture& picture) const {
+    for (auto& stroke : picture)
+        if (stroke.kind == Stroke::Kind::Text) stroke.text = tr(spec_.name, stroke.text);
+}
+
+std::string Form::tr(std::string_view context, std::string_view source) const {
+    return wb_->translate(context, std::string(source));
+}
+
+namespace {
+
+void translateMenu(const Form& f, std::vector<MenuItem>& items) {
+    for (auto& item : items) {
+        item.caption = f.tr(f.name(), item.caption);
+        translateMenu(f, item.children);
+    }
+}
+
+}  // namespace
+
+void Form::setMenu(std::vector<MenuItem> menu) {
+    translateMenu(*this, menu);
+    menu_ = std::move(menu);
+}
+
+void Form::warning(const std::string& prompt, const std::string& title) {
+    wb_->warning(tr(spec_.name, prompt), tr(spec_.name, title));
+}
 
 void Form::warnAndFocus(Control& focusTo, const std::string& prompt, const std::string& title) {
     warning(prompt, title);

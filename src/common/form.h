@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/catalogue.h"
 #include "common/control.h"
 #include "common/mask.h"
 #include "common/numbers.h"
@@ -47,8 +48,8 @@ struct FormSpec {
 };
 
 // The usual box titles.
-inline constexpr const char* kErrorTitle = "MESSAGGIO DI ERRORE";
-inline constexpr const char* kNoticeTitle = "MESSAGGIO DI AVVISO";
+inline constexpr const char* kErrorTitle = TR("ondalab", "MESSAGGIO DI ERRORE");
+inline constexpr const char* kNoticeTitle = TR("ondalab", "MESSAGGIO DI AVVISO");
 
 // What the missing-data check does with a negative product: most forms
 // stop silently, some refuse it with "MANCANO DATI" as they refuse a zero.
@@ -101,8 +102,18 @@ public:
     // Notification from a control of this form.
     void controlChanged(Control& c);
 
+    // The translation hook for the texts a handler writes: tr("frmx",
+    // "MANCANO DATI"), the context being the form's name (lupdate reads
+    // these calls). A composed text is translated as a pattern and filled
+    // afterwards, so a language may reorder its parts:
+    // compose(tr("frmx", "IL VALORE DI R1 E' %1 OHM"), {general(r1)}).
+    // Texts in the control table, the caption, the menu and box texts are
+    // source texts that the form translates itself.
+    std::string tr(std::string_view context, std::string_view source) const;
+
 protected:
-    void setMenu(std::vector<MenuItem> menu) { menu_ = std::move(menu); }
+    // Menu captions are source texts.
+    void setMenu(std::vector<MenuItem> menu);
 
     // A control of the table, looked up once: forms bind the controls their
     // handlers use as members (Control& txtf_ = ctl("txtf");), so a misspelt
@@ -151,7 +162,7 @@ protected:
     // Rounds through a mask and reads the text back, as several forms do.
     double roundThrough(double v, Mask mask) const { return readRegional(masked(v, mask), fmt()); }
 
-    // Boxes and checks.
+    // Boxes and checks; prompts and titles are source texts.
     void warning(const std::string& prompt, const std::string& title = kErrorTitle);
     // A failed check: the warning box, then the focus to `focusTo`.
     void warnAndFocus(Control& focusTo, const std::string& prompt, const std::string& title = kErrorTitle);
@@ -166,6 +177,7 @@ private:
     // A control the spec names by `role`: nullptr for an empty name, else
     // one of `kind`, or std::out_of_range.
     Control* resolve(std::string_view name, ControlKind kind, const char* role) const;
+    void translatePicture(Picture& picture) const;
 
     Workbench* wb_;
     FormSpec spec_;

@@ -53,6 +53,7 @@ public:
     int screenW = 19200;
     int screenH = 10800;
     Locale locale = Locale::It;
+    std::string language = "it";  // the interface language; texts only, never separators
     Date date;
     bool printerPresent = true;
 

@@ -90,6 +90,23 @@ Workbench::~Workbench() {
 
 void Workbench::setObserver(FormObserver* observer) { observer_ = observer ? observer : &quietObserver(); }
 
+bool Workbench::setLanguage(const std::string& code, const std::string& dir) {
+    language_ = code;
+    catalogue_ = {};
+    return code == kSourceLanguage || (!dir.empty() && catalogue_.loadFile(cataloguePath(dir, code)));
+}
+
+std::string Workbench::translate(std::string_view context, const std::string& source) const {
+    if (language_ == kSourceLanguage || source.empty()) return source;
+    for (std::string_view ctx : {context, std::string_view(kSharedContext)})
+        if (auto found = catalogue_.find(ctx, source)) return *found;
+    const bool words = std::any_of(source.begin(), source.end(), [](char ch) {
+        return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+    });
+    if (words) missing_.insert({std::string(context), source});
+    return source;
+}
+
 // ---- opening and closing ----
 
 Form* Workbench::show(const std::string& name, bool modal) {
@@ -241,7 +258,7 @@ void Workbench::reportFault(Form* form, bool quiet, const std::exception* intern
         std::cerr << "ondalab: programming error in " << where << ": " << internal->what() << std::endl;
     }
     if (quiet) return;
-    warning(kFaultPrompt, kFaultTitle);
+    warning(translate(kSharedContext, kFaultPrompt), translate(kSharedContext, kFaultTitle));
     if (form && openForm(form->name()) == form)
         if (Control* c = form->faultFocus()) form->setFocus(*c);
 }

@@ -7,9 +7,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "common/catalogue.h"
 #include "common/form.h"
 #include "common/services.h"
 
@@ -53,8 +56,10 @@ private:
     std::map<std::string, FormFactory> factories_;
 };
 
-inline constexpr const char* kFaultPrompt = "CALCOLO IMPOSSIBILE CON I DATI INSERITI";
-inline constexpr const char* kFaultTitle = "MESSAGGIO DI ERRORE";
+// The readout entry of every form's context menu.
+inline constexpr const char* kCopyResults = TR("ondalab", "Copia risultati");
+inline constexpr const char* kFaultPrompt = TR("ondalab", "CALCOLO IMPOSSIBILE CON I DATI INSERITI");
+inline constexpr const char* kFaultTitle = TR("ondalab", "MESSAGGIO DI ERRORE");
 
 // The help window that F1 opens over a form, when the program has one.
 inline constexpr const char* kHelpForm = "frmguida";
@@ -68,6 +73,19 @@ public:
     Services& services() { return services_; }
     NumberFormat numberFormat() const { return services_.regional.numberFormat(); }
     void setObserver(FormObserver* observer);  // nullptr: no view
+
+    // The interface language, chosen before the first form opens: "it"
+    // (the source, no catalogue) or a language whose catalogue is read from
+    // `dir`. False when that catalogue is missing: the texts stay Italian.
+    bool setLanguage(const std::string& code, const std::string& dir = translationsDir());
+    const std::string& language() const { return language_; }
+    size_t catalogueSize() const { return catalogue_.size(); }
+    // The one translation hook: a source text in the interface language,
+    // looked up in `context` (a form's name), then in the shared context.
+    // A text the catalogue lacks stays as it is and is noted as missing.
+    std::string translate(std::string_view context, const std::string& source) const;
+    // (context, source) of every text looked up in vain since the start.
+    const std::set<std::pair<std::string, std::string>>& missingTexts() const { return missing_; }
 
     // Opening and closing. show() creates the form on first use (controls,
     // centring, load step, first focus); asked again while open it brings
@@ -88,7 +106,8 @@ public:
     bool isBlocked(const Form& form) const;
     Form* activeForm() const;  // the topmost form that takes input
 
-    // Boxes, synchronous for the handler that shows them.
+    // Boxes, synchronous for the handler that shows them; prompt and title
+    // as the user reads them (forms translate theirs).
     void warning(const std::string& prompt, const std::string& title);
     Answer question(const std::string& prompt, const std::string& title);
     void plainBox(const std::string& prompt, const std::string& title);
@@ -153,6 +172,9 @@ private:
 
     Services services_;
     FormRegistry registry_;
+    std::string language_ = kSourceLanguage;
+    Catalogue catalogue_;
+    mutable std::set<std::pair<std::string, std::string>> missing_;
     FormObserver* observer_ = nullptr;
     std::vector<std::unique_ptr<Form>> loaded_;
     std::vector<Form*> zorder_;

@@ -7,6 +7,7 @@
 #include "common/workbench.h"
 #include "qt/accessible.h"
 #include "qt/fileicon.h"
+#include "qt/language.h"
 #include "qt/palette.h"
 
 namespace ondalab::qt {
@@ -44,7 +45,8 @@ void Application::showFault() {
     if (!boxes_ || showing_) return;
     showing_ = true;
     try {
-        boxes_->show(BoxKind::Exclamation, kFaultPrompt, kFaultTitle);
+        boxes_->show(BoxKind::Exclamation, uiText(kFaultPrompt).toStdString(),
+                     uiText(kFaultTitle).toStdString());
     } catch (...) {  // the box itself failed: nothing more to try
     }
     showing_ = false;

@@ -16,9 +16,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/catalogue.h"
 #include "common/keyboard.h"
 #include "common/readback.h"
 #include "qt/clicklabel.h"
+#include "qt/language.h"
 #include "qt/palette.h"
 #include "qt/textfit.h"
 
@@ -128,7 +130,7 @@ void showFlag(QLineEdit* edit, bool flagged) {
     if (!marker) {
         marker = edit->addAction(flagIcon(), QLineEdit::TrailingPosition);
         marker->setObjectName(QStringLiteral("flagMarker"));
-        marker->setToolTip(QStringLiteral("parte del testo non è letta come numero"));
+        marker->setToolTip(uiText(TR("ondalab", "parte del testo non è letta come numero")));
     }
     marker->setVisible(flagged);
     edit->setProperty("flagged", flagged);

@@ -27,6 +27,7 @@
 #include "qt/controlwidget.h"
 #include "qt/drawing.h"
 #include "qt/focusring.h"
+#include "qt/language.h"
 #include "qt/menurows.h"
 #include "qt/printing.h"
 
@@ -464,7 +465,7 @@ bool FormWindow::forwardKey(QObject* watched, QKeyEvent* e) {
 
 QMenu* FormWindow::formMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    QAction* copy = menu->addAction(QStringLiteral("Copia risultati"));
+    QAction* copy = menu->addAction(uiText(kCopyResults));
     copy->setObjectName(QStringLiteral("copiarisultati"));
     connect(copy, &QAction::triggered, this, [this] {
         if (form_) events_.copyReadout(*form_);

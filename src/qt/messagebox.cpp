@@ -6,18 +6,23 @@
 #include <QSpacerItem>
 #include <algorithm>
 
+#include "common/catalogue.h"
+#include "qt/language.h"
+
 namespace ondalab::qt {
 
 namespace {
 
-// The buttons speak Italian, as every other text of the program does.
-void italian(QMessageBox& box) {
+// The buttons speak the interface language, as every other text does.
+void ourButtons(QMessageBox& box) {
     const struct {
         QMessageBox::StandardButton button;
         const char* text;
-    } names[] = {{QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "S\u00ec"}, {QMessageBox::No, "No"}};
+    } names[] = {{QMessageBox::Ok, TR("ondalab", "OK")},
+                 {QMessageBox::Yes, TR("ondalab", "Sì")},
+                 {QMessageBox::No, TR("ondalab", "No")}};
     for (const auto& n : names)
-        if (QAbstractButton* b = box.button(n.button)) b->setText(QString::fromUtf8(n.text));
+        if (QAbstractButton* b = box.button(n.button)) b->setText(uiText(n.text));
 }
 
 // QMessageBox sizes itself from its text alone; a window manager draws the
@@ -64,7 +69,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const std::string& pro
             box->setStandardButtons(QMessageBox::Ok);
             break;
     }
-    italian(*box);
+    ourButtons(*box);
     wideEnoughForTitle(*box);
     return box;
 }

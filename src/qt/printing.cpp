@@ -15,6 +15,9 @@
 
 #include "qt/formwindow.h"
 
+#include "common/catalogue.h"
+#include "qt/language.h"
+
 namespace ondalab::qt {
 
 namespace {
@@ -29,8 +32,8 @@ QString askForPdf(QWidget& window) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString proposed = QDir(folder).filePath(pdfFileName(window.windowTitle(), QDate::currentDate()));
     return QFileDialog::getSaveFileName(&window,
-                                        QStringLiteral("Nessuna stampante: salva la stampa come PDF"),
-                                        proposed, QStringLiteral("Documenti PDF (*.pdf)"));
+                                        uiText(TR("ondalab", "Nessuna stampante: salva la stampa come PDF")),
+                                        proposed, uiText(TR("ondalab", "Documenti PDF (*.pdf)")));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "qt/controlwidget.h"
+#include "qt/language.h"
 
 namespace ondalab {
 
@@ -40,11 +41,13 @@ QtView::QtView(Workbench& wb, double textScale)
     : wb_(wb), textScale_(textScale), scale_(qt::TwipScale::ofPrimaryScreen(textScale)) {
     connect(qApp, &QApplication::focusChanged, this, &QtView::onQtFocus);
     wb_.setObserver(this);
+    qt::setTextSource(&wb_);
     for (Form* f : wb_.openForms()) openWindow(*f)->show();  // forms opened before the view
 }
 
 QtView::~QtView() {
     wb_.setObserver(nullptr);
+    qt::setTextSource(nullptr);
     for (auto& [form, w] : windows_) {
         w->detach();
         delete w;

@@ -8,6 +8,7 @@
 
 #include "app/forms.h"
 #include "qt/application.h"
+#include "qt/language.h"
 #include "qt/qtplatform.h"
 #include "qt/qtview.h"
 #include "scenario/qt_driver.h"
@@ -62,6 +63,7 @@ Program qtProgram(ScriptedPlatform& platform) {
         app->setMessages(nullptr);
     });
     kept->printer->setView(kept->view.get());
+    qt::useQtTranslations(platform.language);
     p.driver = makeQtDriver(*p.workbench, *kept->view);
     p.keepAlive = kept;
     return p;

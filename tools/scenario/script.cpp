@@ -422,6 +422,8 @@ bool setUp(const Line& l, ScriptedPlatform& p, std::string& error) {
     const auto& w = l.words;
     if (w[0] == "locale" && w.size() == 2 && (w[1] == "it" || w[1] == "en")) {
         p.locale = w[1] == "it" ? Locale::It : Locale::En;
+    } else if (w[0] == "language" && w.size() == 2 && (w[1] == "it" || w[1] == "en")) {
+        p.language = w[1];
     } else if (w[0] == "screen" && w.size() == 3) {
         long width = 0, height = 0;
         if (!toInt(w[1], width) || !toInt(w[2], height) || width <= 0 || height <= 0) {
@@ -437,7 +439,7 @@ bool setUp(const Line& l, ScriptedPlatform& p, std::string& error) {
             return true;
         }
         p.date = {y, m, d};
-    } else if (w[0] == "locale" || w[0] == "screen" || w[0] == "date") {
+    } else if (w[0] == "locale" || w[0] == "language" || w[0] == "screen" || w[0] == "date") {
         error = "malformed set-up line";
     } else {
         return false;
@@ -476,6 +478,11 @@ void runLines(const std::string& name, std::istream& in, const ProgramFactory& m
     }
     Program program = make(platform);
     Workbench& wb = *program.workbench;
+    if (!wb.setLanguage(platform.language)) {
+        std::cout << name << ":0: no catalogue for language " << platform.language
+                  << ", the texts stay Italian\n";
+        ++tally.failed;
+    }
     wb.show(kMainWindow, false);
     if (!form.empty()) {
         const MenuItem* entry = wb.menuEntryFor(form);

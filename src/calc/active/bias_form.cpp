@@ -18,7 +18,7 @@ constexpr Mask kVolts = "#0.##";
 constexpr Mask kCollectorMa = "#0.###";
 constexpr Mask kBaseMa = "#0.####";
 constexpr Mask kDividerMa = "#0.##";
-constexpr const char* kCoupling = "1 uF";  // both coupling capacitors
+constexpr const char* kCoupling = TR("frmpolarizztransistor", "1 uF");  // both coupling capacitors
 
 // The schematic's corner on the form; the part names are labels placed
 // over it in the same coordinates.
@@ -69,31 +69,41 @@ std::vector<ControlSpec> biasControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 120, 9720, 780},
-         .text = "CALCOLO DELLE RESISTENZE DI POLARIZZAZIONE DI UNO STADIO PREAMPLIFICATORE CON EMETTITORE "
-                 "COMUNE E SENZA CONDENSATORE IN PARALLELO A R4.  Appllicando in parallelo alla resistenza "
-                 "di emettitore un condensatore elettrolitico, il guadagno cresce di circa 10 volte.",
+         .text =
+             TR("frmpolarizztransistor",
+                "CALCOLO DELLE RESISTENZE DI POLARIZZAZIONE DI UNO STADIO PREAMPLIFICATORE CON EMETTITORE "
+                "COMUNE E SENZA CONDENSATORE IN PARALLELO A R4.  Appllicando in parallelo alla resistenza "
+                "di emettitore un condensatore elettrolitico, il guadagno cresce di circa 10 volte."),
          .fore = colors::darkBlue,
          .font = {.bold = true}});
     const int rows[] = {1200, 1680, 2160, 2640};
     addInputRow(c, {.label = "Label12",
-                    .caption = "TENSIONE DI ALIMENTAZIONE Volt",
+                    .caption = TR("frmpolarizztransistor", "TENSIONE DI ALIMENTAZIONE Volt"),
                     .box = "txtVcc",
                     .top = rows[0],
                     .text = "12"});
     addInputRow(c, {.label = "Label9",
-                    .caption = "RESISTENZA DI CARICO in Ohm",
+                    .caption = TR("frmpolarizztransistor", "RESISTENZA DI CARICO in Ohm"),
                     .box = "txtZC",
                     .top = rows[1],
                     .text = "47000"});
     addInputRow(c, {.label = "Label10",
-                    .caption = "GUADAGNO PREVISTO",
+                    .caption = TR("frmpolarizztransistor", "GUADAGNO PREVISTO"),
                     .box = "txtguadagno",
                     .top = rows[2],
                     .text = "10"});
-    addInputRow(
-        c, {.label = "Label11", .caption = "BETA MEDIO DEL TRANSISTOR", .box = "txtbeta", .top = rows[3]});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {600, 3240, 1800, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "CMDESCI", .rect = {2700, 3240, 1800, 450}, .text = "E S C I"});
+    addInputRow(c, {.label = "Label11",
+                    .caption = TR("frmpolarizztransistor", "BETA MEDIO DEL TRANSISTOR"),
+                    .box = "txtbeta",
+                    .top = rows[3]});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {600, 3240, 1800, 450},
+                 .text = TR("frmpolarizztransistor", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "CMDESCI",
+                 .rect = {2700, 3240, 1800, 450},
+                 .text = TR("frmpolarizztransistor", "E S C I")});
     c.push_back({.kind = K::Label,
                  .name = "lblstabilita",
                  .rect = {240, 3840, 4560, 285},
@@ -105,13 +115,13 @@ std::vector<ControlSpec> biasControls() {
     const char* resistors[] = {"lblR1", "lblR2", "lblR3", "lblR4"};
     for (int i = 0; i < 4; ++i) c.push_back(resultLabel(resistors[i], 5400, 4860 + i * 330, 4560));
     c.push_back(schematic::imageControl("Image1", {kSketch.x, kSketch.y, 4500, 3600}, stage()));
-    c.push_back(sketchLabel("Label2", "R1", 1300, 800));
-    c.push_back(sketchLabel("Label3", "R2", 1300, 2450));
-    c.push_back(sketchLabel("Label4", "R3", 2500, 500));
-    c.push_back(sketchLabel("Label5", "R4", 2500, 2550));
-    c.push_back(sketchLabel("Label6", "C1", 200, 1250, 700));
-    c.push_back(sketchLabel("Label7", "C2", 3200, 650, 700));
-    c.push_back(sketchLabel("Label8", "Vcc", 3500, -250, 900));
+    c.push_back(sketchLabel("Label2", TR("frmpolarizztransistor", "R1"), 1300, 800));
+    c.push_back(sketchLabel("Label3", TR("frmpolarizztransistor", "R2"), 1300, 2450));
+    c.push_back(sketchLabel("Label4", TR("frmpolarizztransistor", "R3"), 2500, 500));
+    c.push_back(sketchLabel("Label5", TR("frmpolarizztransistor", "R4"), 2500, 2550));
+    c.push_back(sketchLabel("Label6", TR("frmpolarizztransistor", "C1"), 200, 1250, 700));
+    c.push_back(sketchLabel("Label7", TR("frmpolarizztransistor", "C2"), 3200, 650, 700));
+    c.push_back(sketchLabel("Label8", TR("frmpolarizztransistor", "Vcc"), 3500, -250, 900));
     return c;
 }
 
@@ -120,7 +130,7 @@ std::vector<ControlSpec> biasControls() {
 Frmpolarizztransistor::Frmpolarizztransistor(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "CALCOLO DELLE RESISTENZE DI POLARIZZAZIONE",
+            .caption = TR("frmpolarizztransistor", "CALCOLO DELLE RESISTENZE DI POLARIZZAZIONE"),
             .rect = {0, 0, 10320, 7500},
             .faultFocus = "txtVcc"},
            biasControls()) {
@@ -144,24 +154,30 @@ void Frmpolarizztransistor::cmdcalcola_Click() {
     const double r2 = wholeOhms(r2Text);
     const std::string r1Text = masked(bias::supplyResistor(r2, vcc, emitterVolts), kOhmsR1);
 
-    const std::string r1 = "IL VALORE DI R1 E' " + r1Text + " OHM";
-    const std::string r2Line = "IL VALORE DI R2 E' " + r2Text + " OHM";
-    const std::string r3Line = "IL VALORE DI R3 E' " + r3Text + " OHM";
-    const std::string r4Line = "IL VALORE DI R4 E' " + std::to_string(r4) + " OHM";
-    const std::string supply = general(vcc) + " V";
-    const std::string icLine = "Corrente di collettore " + masked(icMa, kCollectorMa) + " mA";
-    const std::string vcLine = "Tensione collettore " + masked(collectorVolts, kVolts) + " Volt";
-    const std::string veLine = "Tensione emettitore " + masked(emitterVolts, kVolts) + " Volt";
-    const std::string vbLine =
-        "Tensione di base " + masked(bias::baseVoltage(emitterVolts), kVolts) + " Volt";
-    const std::string ibLine = "Corrente di base " + masked(ib, kBaseMa) + " mA";
-    const std::string ipLine =
-        "Corrente di polarizzazione " + masked(bias::dividerCurrent(ib), kDividerMa) + " mA";
-    const std::string signal =
-        "max segnale applicabile " + masked(bias::maxSignal(vcc, gain), kVolts) + " Volt";
-    const std::string zi = "Impedenza di ingresso " + masked(bias::inputImpedance(r2), kOhmsZi) + " Ohm";
+    const std::string r1 = compose(tr("frmpolarizztransistor", "IL VALORE DI R1 E' %1 OHM"), {r1Text});
+    const std::string r2Line = compose(tr("frmpolarizztransistor", "IL VALORE DI R2 E' %1 OHM"), {r2Text});
+    const std::string r3Line = compose(tr("frmpolarizztransistor", "IL VALORE DI R3 E' %1 OHM"), {r3Text});
+    const std::string r4Line =
+        compose(tr("frmpolarizztransistor", "IL VALORE DI R4 E' %1 OHM"), {std::to_string(r4)});
+    const std::string supply = general(vcc) + tr("frmpolarizztransistor", " V");
+    const std::string icLine =
+        compose(tr("frmpolarizztransistor", "Corrente di collettore %1 mA"), {masked(icMa, kCollectorMa)});
+    const std::string vcLine =
+        compose(tr("frmpolarizztransistor", "Tensione collettore %1 Volt"), {masked(collectorVolts, kVolts)});
+    const std::string veLine =
+        compose(tr("frmpolarizztransistor", "Tensione emettitore %1 Volt"), {masked(emitterVolts, kVolts)});
+    const std::string vbLine = compose(tr("frmpolarizztransistor", "Tensione di base %1 Volt"),
+                                       {masked(bias::baseVoltage(emitterVolts), kVolts)});
+    const std::string ibLine =
+        compose(tr("frmpolarizztransistor", "Corrente di base %1 mA"), {masked(ib, kBaseMa)});
+    const std::string ipLine = compose(tr("frmpolarizztransistor", "Corrente di polarizzazione %1 mA"),
+                                       {masked(bias::dividerCurrent(ib), kDividerMa)});
+    const std::string signal = compose(tr("frmpolarizztransistor", "max segnale applicabile %1 Volt"),
+                                       {masked(bias::maxSignal(vcc, gain), kVolts)});
+    const std::string zi = compose(tr("frmpolarizztransistor", "Impedenza di ingresso %1 Ohm"),
+                                   {masked(bias::inputImpedance(r2), kOhmsZi)});
 
-    lblstabilita_.setText(bias::gainTooHigh(gain) ? "GUADAGNO ECCESSIVO" : "");
+    lblstabilita_.setText(bias::gainTooHigh(gain) ? tr("frmpolarizztransistor", "GUADAGNO ECCESSIVO") : "");
     lblR1_.setText(r1);
     lblR2_.setText(r2Line);
     lblR3_.setText(r3Line);
@@ -175,8 +191,8 @@ void Frmpolarizztransistor::cmdcalcola_Click() {
     lblIp_.setText(ipLine);
     lblVbase_.setText(signal);
     lblZi_.setText(zi);
-    Label6_.setText(kCoupling);
-    Label7_.setText(kCoupling);
+    Label6_.setText(tr(kName, kCoupling));
+    Label7_.setText(tr(kName, kCoupling));
 }
 
 }  // namespace ondalab

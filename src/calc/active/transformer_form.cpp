@@ -20,18 +20,21 @@ std::vector<ControlSpec> transformerControls() {
          .name = "Label1",
          .rect = {240, 120, 8520, 900},
          .text =
-             "Gli elementi principali che individuano un trasformatrore sono la potenza (in Watt) che è "
-             "proporzionale alla sezione del nucleo,  la tensione dell'avvolgimento primario e quella "
-             "dell'avvolgimento secondario o dei secondari. La potenza è inoltre dipendente dalla qualità "
-             "dei lamierini.",
+             TR("frmtrasformatori",
+                "Gli elementi principali che individuano un trasformatrore sono la potenza (in Watt) che è "
+                "proporzionale alla sezione del nucleo,  la tensione dell'avvolgimento primario e quella "
+                "dell'avvolgimento secondario o dei secondari. La potenza è inoltre dipendente dalla qualità "
+                "dei lamierini."),
          .fore = colors::darkBlue});
     // The quality options come first in the focus order: the form opens
     // with the first one chosen.
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {5160, 1140, 3600, 1680},
-                 .text = "QUALITA'  DEI  LAMIERINI"});
-    const char* qualities[] = {"Qualità bassa", "Qualità media", "A granuli orientati"};
+                 .text = TR("frmtrasformatori", "QUALITA'  DEI  LAMIERINI")});
+    const char* qualities[] = {TR("frmtrasformatori", "Qualità bassa"),
+                               TR("frmtrasformatori", "Qualità media"),
+                               TR("frmtrasformatori", "A granuli orientati")};
     for (int i = 0; i < transformer::kQualities; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", static_cast<size_t>(i)),
@@ -39,50 +42,55 @@ std::vector<ControlSpec> transformerControls() {
                      .text = qualities[i],
                      .group = "Frame1"});
     addInputRow(c, {.label = "txtlarghezza",
-                    .caption = "larghezza del nucleo in mm",
+                    .caption = TR("frmtrasformatori", "larghezza del nucleo in mm"),
                     .box = "txtlunghezza",
                     .top = 1200,
                     .labelWidth = 3000,
                     .boxLeft = 3360});
     addInputRow(c, {.label = "Label3",
-                    .caption = "altezza del nucleo in mm",
+                    .caption = TR("frmtrasformatori", "altezza del nucleo in mm"),
                     .box = "txtaltezza",
                     .top = 1620,
                     .labelWidth = 3000,
                     .boxLeft = 3360});
     addInputRow(c, {.label = "Label4",
-                    .caption = "Tensione primario in Volt",
+                    .caption = TR("frmtrasformatori", "Tensione primario in Volt"),
                     .box = "txtvp",
                     .top = 2040,
                     .labelWidth = 3000,
                     .boxLeft = 3360,
                     .text = "230"});
     addInputRow(c, {.label = "Label5",
-                    .caption = "Tensione secondario in Volt",
+                    .caption = TR("frmtrasformatori", "Tensione secondario in Volt"),
                     .box = "txtvs",
                     .top = 2460,
                     .labelWidth = 3000,
                     .boxLeft = 3360});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {2160, 3060, 1800, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5040, 3060, 1800, 450}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {2160, 3060, 1800, 450},
+                 .text = TR("frmtrasformatori", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5040, 3060, 1800, 450},
+                 .text = TR("frmtrasformatori", "E S C I")});
     // Results in two columns, each label showing what it holds until the
     // first computation.
     const struct {
         const char* name;
         const char* caption;
     } results[] = {
-        {"lblSL", "SEZIONE LORDA  mmq"},
-        {"lblSN", "SEZIONE NETTA  mmq"},
-        {"lblWATT", "POTENZA IN WATT"},
-        {"lblampprim", "AMPER PRIMARIO"},
-        {"lblampsec", "AMPER  SECONDARIO"},
-        {"lblSP", "SPIRE PER VOLT PRIMARIO"},
-        {"lblSS", "SPIRE PER VOLT SECONDARIO"},
-        {"lbltotSP", "TOTALE SPIRE PRIMARIO"},
-        {"lbltotSS", "TOTALE SPIRE SECONDARIO"},
-        {"lbldiamP", "DIAMETRO DEL FILO PRIM.  mm"},
-        {"lbldiamS", "DIAMETRO DEL FILO SEC.   mm"},
+        {"lblSL", TR("frmtrasformatori", "SEZIONE LORDA  mmq")},
+        {"lblSN", TR("frmtrasformatori", "SEZIONE NETTA  mmq")},
+        {"lblWATT", TR("frmtrasformatori", "POTENZA IN WATT")},
+        {"lblampprim", TR("frmtrasformatori", "AMPER PRIMARIO")},
+        {"lblampsec", TR("frmtrasformatori", "AMPER  SECONDARIO")},
+        {"lblSP", TR("frmtrasformatori", "SPIRE PER VOLT PRIMARIO")},
+        {"lblSS", TR("frmtrasformatori", "SPIRE PER VOLT SECONDARIO")},
+        {"lbltotSP", TR("frmtrasformatori", "TOTALE SPIRE PRIMARIO")},
+        {"lbltotSS", TR("frmtrasformatori", "TOTALE SPIRE SECONDARIO")},
+        {"lbldiamP", TR("frmtrasformatori", "DIAMETRO DEL FILO PRIM.  mm")},
+        {"lbldiamS", TR("frmtrasformatori", "DIAMETRO DEL FILO SEC.   mm")},
     };
     for (int i = 0; i < 11; ++i)
         c.push_back({.kind = K::Label,
@@ -98,7 +106,7 @@ std::vector<ControlSpec> transformerControls() {
 Frmtrasformatori::Frmtrasformatori(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "CALCOLO TRASFORMATORI DI ALIMENTAZIONE",
+            .caption = TR("frmtrasformatori", "CALCOLO TRASFORMATORI DI ALIMENTAZIONE"),
             .rect = {0, 0, 9120, 6720},
             .faultFocus = "txtlunghezza"},
            transformerControls()) {
@@ -120,9 +128,9 @@ void Frmtrasformatori::cmdcalcola_Click() {
     const double sn = transformer::netSection(s);
     switch (transformer::fit(s)) {
         case transformer::SectionFit::TooSmall:
-            return warnAndFocus(txtlunghezza_, "SEZIONE TROPPO PICCOLA");
+            return warnAndFocus(txtlunghezza_, TR("frmtrasformatori", "SEZIONE TROPPO PICCOLA"));
         case transformer::SectionFit::TooLarge:
-            return warnAndFocus(txtlunghezza_, "SEZIONE TROPPO GROSSA");
+            return warnAndFocus(txtlunghezza_, TR("frmtrasformatori", "SEZIONE TROPPO GROSSA"));
         case transformer::SectionFit::Ok:
             break;
     }
@@ -141,17 +149,17 @@ void Frmtrasformatori::cmdcalcola_Click() {
     const std::string dsText = masked(transformer::wireDiameter(readRegional(isText, fmt())), kTwoDecimals);
     const std::string gross = general(s), net = general(sn);
 
-    lblSL_.setText("SEZIONE LORDA mmq: " + gross);
-    lblSN_.setText("SEZIONE NETTA mmq: " + net);
-    lblSP_.setText("SPIRE PER VOLT PRIMARIO N. " + tpText);
-    lblSS_.setText("SPIRE PER VOLT SECONDARIO N. " + tsText);
-    lbltotSP_.setText("TOTALE SPIRE PRIMARIO N. " + std::to_string(np));
-    lbltotSS_.setText("TOTALE SPIRE SECONDARIO N. " + std::to_string(ns));
-    lbldiamP_.setText("DIAMETRO FILO PRIM. mm. " + dpText);
-    lbldiamS_.setText("DIAMETRO FILO SEC.  mm. " + dsText);
-    lblampprim_.setText("AMPER PRIMARIO : " + ipText);
-    lblampsec_.setText("AMPER SECONDARIO : " + isText);
-    lblWATT_.setText("POTENZA IN WATT : " + std::to_string(p));
+    lblSL_.setText(compose(tr("frmtrasformatori", "SEZIONE LORDA mmq: %1"), {gross}));
+    lblSN_.setText(compose(tr("frmtrasformatori", "SEZIONE NETTA mmq: %1"), {net}));
+    lblSP_.setText(compose(tr("frmtrasformatori", "SPIRE PER VOLT PRIMARIO N. %1"), {tpText}));
+    lblSS_.setText(compose(tr("frmtrasformatori", "SPIRE PER VOLT SECONDARIO N. %1"), {tsText}));
+    lbltotSP_.setText(compose(tr("frmtrasformatori", "TOTALE SPIRE PRIMARIO N. %1"), {std::to_string(np)}));
+    lbltotSS_.setText(compose(tr("frmtrasformatori", "TOTALE SPIRE SECONDARIO N. %1"), {std::to_string(ns)}));
+    lbldiamP_.setText(compose(tr("frmtrasformatori", "DIAMETRO FILO PRIM. mm. %1"), {dpText}));
+    lbldiamS_.setText(compose(tr("frmtrasformatori", "DIAMETRO FILO SEC.  mm. %1"), {dsText}));
+    lblampprim_.setText(compose(tr("frmtrasformatori", "AMPER PRIMARIO : %1"), {ipText}));
+    lblampsec_.setText(compose(tr("frmtrasformatori", "AMPER SECONDARIO : %1"), {isText}));
+    lblWATT_.setText(compose(tr("frmtrasformatori", "POTENZA IN WATT : %1"), {std::to_string(p)}));
 }
 
 }  // namespace ondalab

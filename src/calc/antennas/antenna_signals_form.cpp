@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/antennas/antenna_signals.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 
 namespace ondalab {
@@ -26,34 +27,36 @@ namespace {
 
 constexpr SignalsVariant kDipole = {
     .name = Frmsegnalidipolo::kName,
-    .caption = "INTESITA' DEI SEGNALI D'ANTENNA",
-    .heading =
-        "VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UN DIPOLO A MEZZ ' ONDA "
-        "IPOTETICAMENTE RISCONTRABILI AD UNA DETERMINATA DISTANZA ",
+    .caption = TR("ondalab", "INTESITA' DEI SEGNALI D'ANTENNA"),
+    .heading = TR("ondalab",
+                  "VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UN DIPOLO A MEZZ ' ONDA "
+                  "IPOTETICAMENTE RISCONTRABILI AD UNA DETERMINATA DISTANZA "),
     .noteName = "Label5",
-    .note =
+    .note = TR(
+        "ondalab",
         "NELL'IPOTESI CHE IL SEGNALE VENGA TRASMESSO E RICEVUTO DA DUE DIPOLI  A MEZZ' ONDA E SENZA TENERE "
-        "CONTO DELLE VARIAZIONI DI PROPAGAZIONE",
+        "CONTO DELLE VARIAZIONI DI PROPAGAZIONE"),
     .gains = false,
-    .received = "POTENZA GENERATA NEL DIPOLO RICEVENTE : ",
-    .voltage = "TENSIONE NEL DIPOLO RICEVENTE : ",
-    .exitCaption = "E S C I",
+    .received = TR("ondalab", "POTENZA GENERATA NEL DIPOLO RICEVENTE : "),
+    .voltage = TR("ondalab", "TENSIONE NEL DIPOLO RICEVENTE : "),
+    .exitCaption = TR("ondalab", "E S C I"),
     .distanceTip = "",
 };
 
 constexpr SignalsVariant kGeneric = {
     .name = Frmsegnaligenerica::kName,
-    .caption = "INTENSITA'  DEI SEGNALI D' ANTENNA",
+    .caption = TR("ondalab", "INTENSITA'  DEI SEGNALI D' ANTENNA"),
     .heading =
-        "VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UNA ANTENNA  IPOTETICAMENTE "
-        "RISCONTRABILI AD UNA DETERMINATA DISTANZA ",
+        TR("ondalab",
+           "VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UNA ANTENNA  IPOTETICAMENTE "
+           "RISCONTRABILI AD UNA DETERMINATA DISTANZA "),
     .noteName = "Label7",
-    .note = "SENZA TENERE CONTO DELLE VARIAZIONI DI PROPAGAZIONE",
+    .note = TR("ondalab", "SENZA TENERE CONTO DELLE VARIAZIONI DI PROPAGAZIONE"),
     .gains = true,
-    .received = "POTENZA GENERATA NELL'ANTENNA RICEVENTE : ",
-    .voltage = "TENSIONE NELL'ANTENNA RICEVENTE : ",
-    .exitCaption = "C H I U D I",
-    .distanceTip = "distanza su cui effettuare il calcolo",
+    .received = TR("ondalab", "POTENZA GENERATA NELL'ANTENNA RICEVENTE : "),
+    .voltage = TR("ondalab", "TENSIONE NELL'ANTENNA RICEVENTE : "),
+    .exitCaption = TR("ondalab", "C H I U D I"),
+    .distanceTip = TR("ondalab", "distanza su cui effettuare il calcolo"),
 };
 
 constexpr Mask kDensity = "#,##0.#####";
@@ -83,11 +86,13 @@ std::vector<ControlSpec> signalsControls(const SignalsVariant& v) {
         const char* tip;
     };
     const Row rows[] = {
-        {"POTENZA DEL TRASMETTITORE IN WATT", "txtwatt", ""},
-        {"DISTANZA DAL TRASMETTITORE IN KM", "txtdistanza", v.distanceTip},
-        {"FREQUENZA DI TRASMISSIONE IN Mhz", "txtfrequenza", ""},
-        {"GUADAGNO DELL'ANT. TX RISPETTO AL DIPOLO ISOTROPICO", "txtgt", "1.64 per il dipolo"},
-        {"GUADAGNO DELL'ANT. RX RISPETTO AL DIPOLO ISOTROPICO", "txtgr", "1.64 per il dipolo"},
+        {TR("ondalab", "POTENZA DEL TRASMETTITORE IN WATT"), "txtwatt", ""},
+        {TR("ondalab", "DISTANZA DAL TRASMETTITORE IN KM"), "txtdistanza", v.distanceTip},
+        {TR("ondalab", "FREQUENZA DI TRASMISSIONE IN Mhz"), "txtfrequenza", ""},
+        {TR("ondalab", "GUADAGNO DELL'ANT. TX RISPETTO AL DIPOLO ISOTROPICO"), "txtgt",
+         TR("ondalab", "1.64 per il dipolo")},
+        {TR("ondalab", "GUADAGNO DELL'ANT. RX RISPETTO AL DIPOLO ISOTROPICO"), "txtgr",
+         TR("ondalab", "1.64 per il dipolo")},
     };
     for (int i = 0; i < inputRows(v); ++i) {
         addInputRow(c, {.label = "Label" + std::to_string(2 + i),
@@ -114,8 +119,10 @@ std::vector<ControlSpec> signalsControls(const SignalsVariant& v) {
                  .font = {.italic = true},
                  .align = Align::Center});
     const int buttonsTop = noteTop + 600;
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {1800, buttonsTop, 1920, 420}, .text = "CALCOLA"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {1800, buttonsTop, 1920, 420},
+                 .text = TR("ondalab", "CALCOLA")});
     c.push_back(
         {.kind = K::Button, .name = "cmdesci", .rect = {4560, buttonsTop, 1920, 420}, .text = v.exitCaption});
     return c;
@@ -157,11 +164,14 @@ void SignalsForm::cmdcalcola_Click() {
     if (!missingDataOk(product, txtwatt_)) return;
     const auto r = antenna_signals::solve(in);
     const std::array<std::string, 5> texts = {
-        "DENSITA' DI POTENZA DELL' ONDA  :  " + masked(r.density, kDensity) + "  microWATT/mq ",
-        variant_.received + masked(r.received, kPower) + " microWATT ",
-        "INTENSITA' CAMPO ELETTRICO IN RICEZIONE : " + masked(r.electric, kField) + " milliVOLT/mt ",
-        "INTENSITA' CAMPO MAGNETICO IN RICEZIONE : " + masked(r.magnetic, kField) + " microAMP/mt ",
-        variant_.voltage + masked(r.voltage, kField) + " milliVOLT ",
+        compose(tr("ondalab", "DENSITA' DI POTENZA DELL' ONDA  :  %1  microWATT/mq "),
+                {masked(r.density, kDensity)}),
+        tr(name(), variant_.received) + masked(r.received, kPower) + tr("ondalab", " microWATT "),
+        compose(tr("ondalab", "INTENSITA' CAMPO ELETTRICO IN RICEZIONE : %1 milliVOLT/mt "),
+                {masked(r.electric, kField)}),
+        compose(tr("ondalab", "INTENSITA' CAMPO MAGNETICO IN RICEZIONE : %1 microAMP/mt "),
+                {masked(r.magnetic, kField)}),
+        tr(name(), variant_.voltage) + masked(r.voltage, kField) + tr("ondalab", " milliVOLT "),
     };
     for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
 }

@@ -38,23 +38,26 @@ std::vector<ControlSpec> antAccControls() {
                            .rect = {3300, top, 1200, 360},
                            .tooltip = std::move(tip)};
     };
-    c.push_back(caption("lbllunghezza", 240, "Lunghezza del radiatore in mt.",
-                        "lunghezza dell'antenna che si prevede di adottare"));
+    c.push_back(caption("lbllunghezza", 240, TR("frmAntAcc", "Lunghezza del radiatore in mt."),
+                        TR("frmAntAcc", "lunghezza dell'antenna che si prevede di adottare")));
     c.push_back(box("txtlunghezzarad", 240));
-    c.push_back(caption("lbldiametro", 720, "Diametro medio radiatore in cm."));
+    c.push_back(caption("lbldiametro", 720, TR("frmAntAcc", "Diametro medio radiatore in cm.")));
     c.push_back(box("txtdiametrorad", 720));
     c.push_back({.kind = K::Frame,
                  .name = "frainserimento",
                  .rect = {120, 1200, 4560, 1320},
-                 .text = "Inserimento dati per calcolo numero spire"});
+                 .text = TR("frmAntAcc", "Inserimento dati per calcolo numero spire")});
+    c.push_back(caption("Label1", 1560, TR("frmAntAcc", "Lunghezza bobina in cm."),
+                        TR("frmAntAcc", "è preferibile sia più lunga del diametro")));
     c.push_back(
-        caption("Label1", 1560, "Lunghezza bobina in cm.", "è preferibile sia più lunga del diametro"));
-    c.push_back(box("txtlunghezzabob", 1560,
-                    "inserire dato compatibile con il diametro della bobina e la sez. del filo"));
-    c.push_back(caption("Label2", 2040, "Diametro bobina in cm."));
-    c.push_back(box("txtdiametrobob", 2040,
-                    "inserire dato compatibile con la lunghezza della bobina e la sezione del filo"));
-    c.push_back(caption("lblfrequenza", 2700, "Frequenza in MHz.", "frequenza di utilizzo dell'antenna"));
+        box("txtlunghezzabob", 1560,
+            TR("frmAntAcc", "inserire dato compatibile con il diametro della bobina e la sez. del filo")));
+    c.push_back(caption("Label2", 2040, TR("frmAntAcc", "Diametro bobina in cm.")));
+    c.push_back(box(
+        "txtdiametrobob", 2040,
+        TR("frmAntAcc", "inserire dato compatibile con la lunghezza della bobina e la sezione del filo")));
+    c.push_back(caption("lblfrequenza", 2700, TR("frmAntAcc", "Frequenza in MHz."),
+                        TR("frmAntAcc", "frequenza di utilizzo dell'antenna")));
     c.push_back(box("txtfrequenza", 2700));
 
     // results, top to bottom
@@ -73,10 +76,10 @@ std::vector<ControlSpec> antAccControls() {
                            .rect = {5700, top, 2400, 420},
                            .text = std::move(text)};
     };
-    c.push_back(button("cmdcalcola", 3480, "CALCOLA"));
-    c.push_back(button("cmdstampa", 4020, "STAMPA"));
-    c.push_back(button("cmdavviso", 4560, "AVVISO"));
-    c.push_back(button("cmdchiudi", 5100, "E S C I"));
+    c.push_back(button("cmdcalcola", 3480, TR("frmAntAcc", "CALCOLA")));
+    c.push_back(button("cmdstampa", 4020, TR("frmAntAcc", "STAMPA")));
+    c.push_back(button("cmdavviso", 4560, TR("frmAntAcc", "AVVISO")));
+    c.push_back(button("cmdchiudi", 5100, TR("frmAntAcc", "E S C I")));
 
     // sketch: the radiator standing on the ground, fed through the coil at its base
     constexpr int x = 6900;
@@ -90,11 +93,18 @@ std::vector<ControlSpec> antAccControls() {
     sketch.pen(colors::black, 1).wire({5400, 3000}, {8400, 3000});   // the ground
     for (int i = 0; i < 7; ++i) sketch.wire({5520 + i * 420, 3000}, {5400 + i * 420, 3180});
     sketch.wire({x + 15, 2760}, {x + 15, 3000});
-    c.push_back({.kind = K::Label, .name = "Label3", .rect = {x + 240, 900, 1500, 300}, .text = "radiatore"});
-    c.push_back(
-        {.kind = K::Label, .name = "Label4", .rect = {x + 360, 1950, 1500, 300}, .text = "bobina di carico"});
-    c.push_back(
-        {.kind = K::Label, .name = "Label5", .rect = {7500, 2430, 1200, 260}, .text = "alimentazione"});
+    c.push_back({.kind = K::Label,
+                 .name = "Label3",
+                 .rect = {x + 240, 900, 1500, 300},
+                 .text = TR("frmAntAcc", "radiatore")});
+    c.push_back({.kind = K::Label,
+                 .name = "Label4",
+                 .rect = {x + 360, 1950, 1500, 300},
+                 .text = TR("frmAntAcc", "bobina di carico")});
+    c.push_back({.kind = K::Label,
+                 .name = "Label5",
+                 .rect = {7500, 2430, 1200, 260},
+                 .text = TR("frmAntAcc", "alimentazione")});
     c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
@@ -102,12 +112,13 @@ std::vector<ControlSpec> antAccControls() {
 }  // namespace
 
 FrmAntAcc::FrmAntAcc(Workbench& wb)
-    : Form(wb,
-           {.name = kName,
-            .caption = "Radiatore accorciato con carico induttivo nel punto di alimentazione",
-            .rect = {0, 0, 9000, 6360},
-            .faultFocus = "txtlunghezzarad"},
-           antAccControls()) {
+    : Form(
+          wb,
+          {.name = kName,
+           .caption = TR("frmAntAcc", "Radiatore accorciato con carico induttivo nel punto di alimentazione"),
+           .rect = {0, 0, 9000, 6360},
+           .faultFocus = "txtlunghezzarad"},
+          antAccControls()) {
     onClick(cmdcalcola_, &FrmAntAcc::cmdcalcola_Click);
     onClick(cmdstampa_, &FrmAntAcc::cmdstampa_Click);
     onClick(cmdavviso_, &FrmAntAcc::cmdavviso_Click);
@@ -125,7 +136,7 @@ void FrmAntAcc::cmdcalcola_Click() {
                        txtlunghezzarad_))
         return;
     if (base_loaded::needsNoCoil(in.height, in.frequency)) {
-        warnAndFocus(txtlunghezzarad_, "L'ANTENNA NON RICHIEDE BOBINA", kNoticeTitle);
+        warnAndFocus(txtlunghezzarad_, TR("frmAntAcc", "L'ANTENNA NON RICHIEDE BOBINA"), kNoticeTitle);
         return;
     }
     const base_loaded::Results r = base_loaded::solve(in);
@@ -134,12 +145,12 @@ void FrmAntAcc::cmdcalcola_Click() {
     const double turns = base_loaded::turns(in.coilLength, in.coilDiameter, r.inductance);
 
     const std::string texts[] = {
-        "Gradi elettrici : " + masked(r.degrees, kResultMask),
-        "Resistenza di radiazione Ohm : " + shortT(radiation),
-        "Impedenza del radiatore Ohm : " + masked(r.impedance, kResultMask),
-        "Reattanza induttiva Ohm : " + masked(r.reactance, kResultMask),
-        "Induttanza bobina microH : " + masked(r.inductance, kResultMask),
-        "numero spire occorrenti : " + masked(turns, kResultMask),
+        compose(tr("frmAntAcc", "Gradi elettrici : %1"), {masked(r.degrees, kResultMask)}),
+        compose(tr("frmAntAcc", "Resistenza di radiazione Ohm : %1"), {shortT(radiation)}),
+        compose(tr("frmAntAcc", "Impedenza del radiatore Ohm : %1"), {masked(r.impedance, kResultMask)}),
+        compose(tr("frmAntAcc", "Reattanza induttiva Ohm : %1"), {masked(r.reactance, kResultMask)}),
+        compose(tr("frmAntAcc", "Induttanza bobina microH : %1"), {masked(r.inductance, kResultMask)}),
+        compose(tr("frmAntAcc", "numero spire occorrenti : %1"), {masked(turns, kResultMask)}),
     };
     for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
 }

@@ -17,16 +17,17 @@ constexpr int kSketchHeight = 7000;
 
 constexpr Mask kShortMask = "#0.##";
 constexpr Mask kFrequencyMask = "#,##0.###";
-constexpr const char* kInputTip = "usa TAB per spostarti";
-constexpr const char* kInstructions =
+constexpr const char* kInputTip = TR("frmantcoaxmulti", "usa TAB per spostarti");
+constexpr const char* kInstructions = TR(
+    "frmantcoaxmulti",
     "Si impostano le frequenze di lavoro, il diametro del supporto bobina, e, per approssimazione, il numero "
     "delle "
     "spire.   La frequenza di risonanza della bobina dovrebbe coincidere con la frequenza di lavoro più "
     "alta, se da "
     "questa si discosta sensibilmente, occorre variare o il numero delle spire o il diametro del supporto. "
     "Inoltre il "
-    "diametro della bobina dovrebbe essere superiore, anche del doppio, della lunghezza della bobina stessa.";
-
+    "diametro della bobina dovrebbe essere superiore, anche del doppio, della lunghezza della bobina "
+    "stessa.");
 
 // A trap coil seen from the side: a row of turns, in a 720 x 360 twip box.
 Picture trapPicture() {
@@ -41,20 +42,20 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {5400, 1260, 2400, 1260},
-                 .text = "SELEZIONA UN TIPO DI CAVO"});
+                 .text = TR("frmantcoaxmulti", "SELEZIONA UN TIPO DI CAVO")});
     c.push_back({.kind = K::Option,
                  .name = "Option1(0)",
                  .rect = {5580, 1620, 1050, 300},
-                 .text = "RG 174U",
+                 .text = TR("frmantcoaxmulti", "RG 174U"),
                  .group = "Frame1"});
     c.push_back({.kind = K::Option,
                  .name = "Option1(1)",
                  .rect = {5580, 2040, 1050, 300},
-                 .text = "RG 58",
+                 .text = TR("frmantcoaxmulti", "RG 58"),
                  .group = "Frame1"});
 
     addInputRow(c, {.label = "lblf1",
-                    .caption = "FREQUENZA PIU' ALTA IN MHz",
+                    .caption = TR("frmantcoaxmulti", "FREQUENZA PIU' ALTA IN MHz"),
                     .box = "txtf1",
                     .top = 1320,
                     .labelLeft = 120,
@@ -63,7 +64,7 @@ std::vector<ControlSpec> coaxControls() {
                     .boxWidth = 1100,
                     .tooltip = kInputTip});
     addInputRow(c, {.label = "lblf2",
-                    .caption = "FREQUENZA PIU' BASSA IN MHz",
+                    .caption = TR("frmantcoaxmulti", "FREQUENZA PIU' BASSA IN MHz"),
                     .box = "txtf2",
                     .top = 1800,
                     .labelLeft = 120,
@@ -72,7 +73,7 @@ std::vector<ControlSpec> coaxControls() {
                     .boxWidth = 1100,
                     .tooltip = kInputTip});
     addInputRow(c, {.label = "lbldiametro",
-                    .caption = "DIAMETRO DEL SUPPORTO BOBINA in cm.",
+                    .caption = TR("frmantcoaxmulti", "DIAMETRO DEL SUPPORTO BOBINA in cm."),
                     .box = "txtdiametro",
                     .top = 2280,
                     .labelLeft = 120,
@@ -81,7 +82,7 @@ std::vector<ControlSpec> coaxControls() {
                     .boxWidth = 1100,
                     .tooltip = kInputTip});
     addInputRow(c, {.label = "lbln",
-                    .caption = "NUMERO SPIRE DELLA BOBINA IN CAVO COAX",
+                    .caption = TR("frmantcoaxmulti", "NUMERO SPIRE DELLA BOBINA IN CAVO COAX"),
                     .box = "txtn",
                     .top = 2760,
                     .labelLeft = 120,
@@ -90,10 +91,18 @@ std::vector<ControlSpec> coaxControls() {
                     .boxWidth = 1100,
                     .tooltip = kInputTip});
 
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {8040, 1320, 1300, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdavviso", .rect = {8040, 1860, 1300, 420}, .text = "AVVISO"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {8040, 2400, 1300, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {8040, 1320, 1300, 420},
+                 .text = TR("frmantcoaxmulti", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdavviso",
+                 .rect = {8040, 1860, 1300, 420},
+                 .text = TR("frmantcoaxmulti", "AVVISO")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {8040, 2400, 1300, 420},
+                 .text = TR("frmantcoaxmulti", "E S C I")});
 
     // results
     const char* results[] = {"lblcap",        "lblimpedenza",  "lblfrequenza",    "lblrapporto",
@@ -108,7 +117,8 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Label,
                  .name = "lblcalza",
                  .rect = {120, 6120, 4700, 450},
-                 .text = "LA CALZA DEL CAVO COAX DEVE ESSERE COLLEGATA AL BRACCIO \"A\" DEL DIPOLO",
+                 .text = TR("frmantcoaxmulti",
+                            "LA CALZA DEL CAVO COAX DEVE ESSERE COLLEGATA AL BRACCIO \"A\" DEL DIPOLO"),
                  .visible = false,
                  .fore = colors::red});
 
@@ -120,7 +130,7 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {5100, 3480, 2400, 480},
-                 .text = "punto di alimentazione antenna"});
+                 .text = TR("frmantcoaxmulti", "punto di alimentazione antenna")});
     sketch.pen(colors::black, 1)
         .ellipse({feed - 60, y - 60}, {feed - 60 + 120, y - 60 + 120}, true, colors::black);
     sketch.wire({feed, y + 60}, {feed, y + 900});
@@ -128,7 +138,7 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label3",
                  .rect = {feed - 900, y + 600, 780, 280},
-                 .text = "discesa",
+                 .text = TR("frmantcoaxmulti", "discesa"),
                  .align = Align::Right});
     sketch.wire({feed, y}, {trap, y});
     c.push_back(
@@ -136,8 +146,8 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {trap, y - 480, 900, 280},
-                 .text = "bobina",
-                 .tooltip = "trappola di blocco"});
+                 .text = TR("frmantcoaxmulti", "bobina"),
+                 .tooltip = TR("frmantcoaxmulti", "trappola di blocco")});
     sketch.wire({trap + 720, y}, {end, y});
     // dimension lines: A up to the trap, B the whole arm
     sketch.pen(colors::blue, 1).wire({feed, y + 420}, {trap + 360, y + 420});
@@ -145,15 +155,15 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {6000, y + 120, 600, 280},
-                 .text = "  A",
-                 .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
+                 .text = TR("frmantcoaxmulti", "  A"),
+                 .tooltip = TR("frmantcoaxmulti", "lungh.del tratto corispondente alla fr. più alta")});
     sketch.wire({feed, y + 1140}, {end, y + 1140});
     sketch.wire({end, y + 1020}, {end, y + 1260});
     c.push_back({.kind = K::Label,
                  .name = "Label6",
                  .rect = {7000, y + 1200, 600, 280},
-                 .text = "  B",
-                 .tooltip = "lungh.del radiatore vert. o del semidipolo"});
+                 .text = TR("frmantcoaxmulti", "  B"),
+                 .tooltip = TR("frmantcoaxmulti", "lungh.del radiatore vert. o del semidipolo")});
     c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
@@ -163,7 +173,7 @@ std::vector<ControlSpec> coaxControls() {
 Frmantcoaxmulti::Frmantcoaxmulti(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ANTENNA MULTIGAMMA CON TRAPPOLE IN CAVO COASSIALE",
+            .caption = TR("frmantcoaxmulti", "ANTENNA MULTIGAMMA CON TRAPPOLE IN CAVO COASSIALE"),
             .rect = {0, 0, 9600, 7000},
             .faultFocus = "txtf1"},
            coaxControls()) {
@@ -173,7 +183,7 @@ Frmantcoaxmulti::Frmantcoaxmulti(Workbench& wb)
     onClick(cmdesci_, &Frmantcoaxmulti::cmdesci_Click);
 }
 
-void Frmantcoaxmulti::Form_Load() { Label1_.setText(kInstructions); }
+void Frmantcoaxmulti::Form_Load() { Label1_.setText(tr(kName, kInstructions)); }
 
 void Frmantcoaxmulti::Option1_Click(int index) {
     cable_ = index == 0 ? coax_trap::kRG174U : coax_trap::kRG58;
@@ -188,13 +198,16 @@ void Frmantcoaxmulti::cmdcalcola_Click() {
     if (!missingDataOk(in.high * in.low * in.diameter * in.turns, txtf1_, Negative::Refused)) return;
     const coax_trap::Results r = coax_trap::solve(in, cable_);
     const std::string texts[] = {
-        "la capacità è pF: " + masked(r.capacitance, kShortMask),
-        "L'impedenza è uH : " + masked(r.inductance, kShortMask),
-        " LA BOBINA RISUONA A MHz: " + masked(r.resonance, kFrequencyMask),
-        " IL RAPPORTO DIAMETRO/LUNGHEZZA E' = " + masked(r.ratio, kShortMask),
-        " LA LUNGHEZZA DEL BRACCIO 'A' E' MT: " + masked(r.armA, kShortMask),
-        " LA LUNGHEZZA DEL BRACCIO 'B' E' MT: " + masked(r.armB, kShortMask),
-        " OCCORRONO cm. " + std::to_string(r.cableCm) + " DI CAVO COASSIALE",
+        compose(tr("frmantcoaxmulti", "la capacità è pF: %1"), {masked(r.capacitance, kShortMask)}),
+        compose(tr("frmantcoaxmulti", "L'impedenza è uH : %1"), {masked(r.inductance, kShortMask)}),
+        compose(tr("frmantcoaxmulti", " LA BOBINA RISUONA A MHz: %1"), {masked(r.resonance, kFrequencyMask)}),
+        compose(tr("frmantcoaxmulti", " IL RAPPORTO DIAMETRO/LUNGHEZZA E' = %1"),
+                {masked(r.ratio, kShortMask)}),
+        compose(tr("frmantcoaxmulti", " LA LUNGHEZZA DEL BRACCIO 'A' E' MT: %1"),
+                {masked(r.armA, kShortMask)}),
+        compose(tr("frmantcoaxmulti", " LA LUNGHEZZA DEL BRACCIO 'B' E' MT: %1"),
+                {masked(r.armB, kShortMask)}),
+        compose(tr("frmantcoaxmulti", " OCCORRONO cm. %1 DI CAVO COASSIALE"), {std::to_string(r.cableCm)}),
     };
     for (size_t i = 0; i < results_.size(); ++i) results_[i]->setText(texts[i]);
     for (Control* l : lateResults_) l->setVisible(true);

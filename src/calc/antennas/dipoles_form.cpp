@@ -14,7 +14,7 @@ constexpr int kSketchWidth = 12000;
 constexpr int kSketchHeight = 9000;
 
 constexpr Mask kArmMask = "#0.##";
-constexpr const char* kArmTip = "semidipolo 1/4 lambda";
+constexpr const char* kArmTip = TR("frmdipoli", "semidipolo 1/4 lambda");
 constexpr int kFormHeight = 5800;
 
 // The dipole across the form: two arms on insulators, the coax feed at the
@@ -32,18 +32,21 @@ std::vector<ControlSpec> dipoleControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {360, 405, 3960, 300},
-                 .text = "FREQUENZA DI CENTRO BANDA IN MHz  :"});
+                 .text = TR("frmdipoli", "FREQUENZA DI CENTRO BANDA IN MHz  :")});
     c.push_back({.kind = K::TextBox,
                  .name = "txtfrequenza",
                  .rect = {4380, 360, 1500, 360},
-                 .tooltip = "frequenza di risonanza dipolo"});
+                 .tooltip = TR("frmdipoli", "frequenza di risonanza dipolo")});
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {360, 810, 6600, 300},
-                 .text = "separare i decimali con il punto del tastierino numerico",
+                 .text = TR("frmdipoli", "separare i decimali con il punto del tastierino numerico"),
                  .fore = colors::darkBlue,
                  .font = {.italic = true}});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {7620, 330, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {7620, 330, 1500, 420},
+                 .text = TR("frmdipoli", "E S C I")});
 
     // results
     c.push_back({.kind = K::Label,
@@ -59,8 +62,9 @@ std::vector<ControlSpec> dipoleControls() {
         {.kind = K::Label,
          .name = "Label3",
          .rect = {360, 4260, 7000, 600},
-         .text = "QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A \"  V INVERTITA \" LA LUNGHEZZA "
-                 "DEL BRACCIO A UN QUARTO D' ONDA SARA' DI METRI :"});
+         .text = TR("frmdipoli",
+                    "QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A \"  V INVERTITA \" LA LUNGHEZZA "
+                    "DEL BRACCIO A UN QUARTO D' ONDA SARA' DI METRI :")});
     c.push_back({.kind = K::Label,
                  .name = "lbllunghezzavert",
                  .rect = {7500, 4380, 1300, 330},
@@ -72,14 +76,14 @@ std::vector<ControlSpec> dipoleControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {5640, 1590, 1300, 300},
-                 .text = "1/4 lambda",
+                 .text = TR("frmdipoli", "1/4 lambda"),
                  .tooltip = kArmTip,
                  .align = Align::Right});
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {kCentre + 240, 3060, 1500, 300},
-                 .text = "discesa coax",
-                 .tooltip = "centrale dipolo"});
+                 .text = TR("frmdipoli", "discesa coax"),
+                 .tooltip = TR("frmdipoli", "centrale dipolo")});
 
     // the wire: guy ropes, end insulators, two arms and the centre insulator
     sketch.pen(colors::grey, 1).wire({240, kWireY}, {kLeftEnd - 90, kWireY});
@@ -107,7 +111,7 @@ std::vector<ControlSpec> dipoleControls() {
 Frmdipoli::Frmdipoli(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "LUNGHEZZA DEL BRACCIO DEL DIPOLO",
+            .caption = TR("frmdipoli", "LUNGHEZZA DEL BRACCIO DEL DIPOLO"),
             .rect = {0, 0, 15360, kFormHeight},
             .faultFocus = "txtfrequenza",
             .defaultButton = {}},
@@ -130,7 +134,7 @@ void Frmdipoli::txtfrequenza_Change() {
     const std::string arm = masked(a.straight, kArmMask);
     const std::string vee = masked(a.invertedV, kArmMask);
     lbllunghezza_.setText(arm);
-    lblbraccio_.setText("LUNGHEZZA DEL BRACCIO in mt.: " + arm);
+    lblbraccio_.setText(compose(tr("frmdipoli", "LUNGHEZZA DEL BRACCIO in mt.: %1"), {arm}));
     lbllunghezzavert_.setText(vee);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/antennas/direct_wave.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 
 namespace ondalab {
@@ -16,13 +17,15 @@ std::vector<ControlSpec> directWaveControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 240, 6480, 900},
-         .text = "CONOSCENDO L'ALTEZZA DELL'ANTENNA SUL LIVELLO DEL MARE , SI PUO' CALCOLARE IN VIA TEORICA "
-                 "LA DISTANZA COPERTA PER ONDA DIRETTA OPERANDO IN IN VHF - UHF",
+         .text =
+             TR("frmondadiretta",
+                "CONOSCENDO L'ALTEZZA DELL'ANTENNA SUL LIVELLO DEL MARE , SI PUO' CALCOLARE IN VIA TEORICA "
+                "LA DISTANZA COPERTA PER ONDA DIRETTA OPERANDO IN IN VHF - UHF"),
          .fore = colors::darkBlue,
          .font = {.points = 9, .bold = true},
          .align = Align::Center});
     addInputRow(c, {.label = "Label2",
-                    .caption = "ALTEZZA IN MT. SUL LIVELLO DEL MARE",
+                    .caption = TR("frmondadiretta", "ALTEZZA IN MT. SUL LIVELLO DEL MARE"),
                     .box = "txtaltezza",
                     .top = 1380,
                     .labelLeft = 480,
@@ -35,8 +38,10 @@ std::vector<ControlSpec> directWaveControls() {
                  .fore = colors::red,
                  .font = {.points = 10, .bold = true},
                  .align = Align::Center});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdesci", .rect = {2640, 2700, 1680, 420}, .text = "C H I U D I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {2640, 2700, 1680, 420},
+                 .text = TR("frmondadiretta", "C H I U D I")});
     return c;
 }
 
@@ -45,7 +50,7 @@ std::vector<ControlSpec> directWaveControls() {
 Frmondadiretta::Frmondadiretta(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "DISTANZA DI COLLEGAMENTO PER ONDA DIRETTA",
+            .caption = TR("frmondadiretta", "DISTANZA DI COLLEGAMENTO PER ONDA DIRETTA"),
             .rect = {0, 0, 7080, 3720},
             .style = FrameStyle::Sizable,
             .faultFocus = "txtaltezza",
@@ -61,14 +66,15 @@ void Frmondadiretta::txtaltezza_Change() {
     const double h = num(txtaltezza_);
     if (h == 0) return;
     if (h < 0) {
-        warnAndFocus(txtaltezza_, "MANCA DATO");
+        warnAndFocus(txtaltezza_, TR("frmondadiretta", "MANCA DATO"));
         return;
     }
     if (h > direct_wave::kHighest) {
-        warnAndFocus(txtaltezza_, "ALTEZZA ECCESSIVA");
+        warnAndFocus(txtaltezza_, TR("frmondadiretta", "ALTEZZA ECCESSIVA"));
         return;
     }
-    lbldistanza_.setText("LA POSSIBILE DISTANZA E' DI KM: " + std::to_string(direct_wave::distanceKm(h)));
+    lbldistanza_.setText(compose(tr("frmondadiretta", "LA POSSIBILE DISTANZA E' DI KM: %1"),
+                                 {std::to_string(direct_wave::distanceKm(h))}));
 }
 
 }  // namespace ondalab

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/catalogue.h"
 #include "common/schematic.h"
 
 namespace ondalab {
@@ -18,16 +19,24 @@ struct Band {
 };
 
 constexpr std::array<Band, 3> kBands = {{
-    {"50 Mcs",
-     {"340 cm.", "143 cm.", "RADIATORE cm. 340     DIAMETRO 20 mm.",
-      "N. 4 RADIALI cm. 143     DIAMETRO 5 mm.", "BOBINA n.9 spire 2 mm. su diametro 3 cm. lunga 3 cm.",
-      "9 sp."}},
-    {"145 Mcs",
-     {"120 cm.", "50 cm.", "RADIATORE cm. 120     DIAMETRO 10 mm.", "N. 4 RADIALI cm. 50     DIAMETRO 5 mm.",
-      "BOBINA n.5 spire 2 mm. su diametro 2 cm. lunga 2 cm.", "5 sp."}},
-    {"433 Mcs",
-     {"42 cm.", "17 cm.", "RADIATORE cm. 42     DIAMETRO 6 mm.", "N. 4 RADIALI cm. 17     DIAMETRO 5 mm.",
-      "BOBINA n.2 spire 2 mm. su diametro 1.5 cm. lunga 2 cm.", "2 sp."}},
+    {TR("frmantenna58", "50 Mcs"),
+     {TR("frmantenna58", "340 cm."), TR("frmantenna58", "143 cm."),
+      TR("frmantenna58", "RADIATORE cm. 340     DIAMETRO 20 mm."),
+      TR("frmantenna58", "N. 4 RADIALI cm. 143     DIAMETRO 5 mm."),
+      TR("frmantenna58", "BOBINA n.9 spire 2 mm. su diametro 3 cm. lunga 3 cm."),
+      TR("frmantenna58", "9 sp.")}},
+    {TR("frmantenna58", "145 Mcs"),
+     {TR("frmantenna58", "120 cm."), TR("frmantenna58", "50 cm."),
+      TR("frmantenna58", "RADIATORE cm. 120     DIAMETRO 10 mm."),
+      TR("frmantenna58", "N. 4 RADIALI cm. 50     DIAMETRO 5 mm."),
+      TR("frmantenna58", "BOBINA n.5 spire 2 mm. su diametro 2 cm. lunga 2 cm."),
+      TR("frmantenna58", "5 sp.")}},
+    {TR("frmantenna58", "433 Mcs"),
+     {TR("frmantenna58", "42 cm."), TR("frmantenna58", "17 cm."),
+      TR("frmantenna58", "RADIATORE cm. 42     DIAMETRO 6 mm."),
+      TR("frmantenna58", "N. 4 RADIALI cm. 17     DIAMETRO 5 mm."),
+      TR("frmantenna58", "BOBINA n.2 spire 2 mm. su diametro 1.5 cm. lunga 2 cm."),
+      TR("frmantenna58", "2 sp.")}},
 }};
 
 constexpr Rect kSketch = {3360, 120, 3000, 3120};
@@ -53,8 +62,8 @@ std::vector<ControlSpec> antenna58Controls() {
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {240, 240, 2520, 1680},
-                 .text = "Banda",
-                 .tooltip = "selezionare una frequenza"});
+                 .text = TR("frmantenna58", "Banda"),
+                 .tooltip = TR("frmantenna58", "selezionare una frequenza")});
     for (size_t i = 0; i < kBands.size(); ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -69,19 +78,24 @@ std::vector<ControlSpec> antenna58Controls() {
                      .text = text,
                      .fore = colors::darkBlue});
     };
-    onSketch("lblaltezza", 1650, 900, "radiatore");
-    onSketch("lblcarico", 1750, 1800, "bobina");
-    onSketch("lblradiale", 100, 2150, "radiali");
+    onSketch("lblaltezza", 1650, 900, TR("frmantenna58", "radiatore"));
+    onSketch("lblcarico", 1750, 1800, TR("frmantenna58", "bobina"));
+    onSketch("lblradiale", 100, 2150, TR("frmantenna58", "radiali"));
     const char* lines[] = {"lblradiatore", "lblradiali", "lblbobina"};
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Label, .name = lines[i], .rect = {240, 3420 + i * 360, 6000, 300}});
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {240, 2160, 2760, 1080},
-                 .text = "IN  FASE  DI  REALIZZAZIONE  AGIRE SULLA LUNGHEZZA DEL RADIATORE PER  IL  MIGLIOR  "
-                         "ADATTAMENTO",
-                 .fore = colors::red});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {2280, 4620, 2040, 420}, .text = "E S C I"});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {240, 2160, 2760, 1080},
+         .text = TR("frmantenna58",
+                    "IN  FASE  DI  REALIZZAZIONE  AGIRE SULLA LUNGHEZZA DEL RADIATORE PER  IL  MIGLIOR  "
+                    "ADATTAMENTO"),
+         .fore = colors::red});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {2280, 4620, 2040, 420},
+                 .text = TR("frmantenna58", "E S C I")});
     return c;
 }
 
@@ -90,7 +104,7 @@ std::vector<ControlSpec> antenna58Controls() {
 Frmantenna58::Frmantenna58(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "  ANTENNA VERTICALE 5/8 LAMBDA",
+            .caption = TR("frmantenna58", "  ANTENNA VERTICALE 5/8 LAMBDA"),
             .rect = {0, 0, 6720, 5580},
             .defaultButton = {}},
            antenna58Controls()),
@@ -101,7 +115,7 @@ Frmantenna58::Frmantenna58(Workbench& wb)
 
 void Frmantenna58::Option1_Click(int index) {
     const Band& band = kBands[static_cast<size_t>(index)];
-    for (size_t i = 0; i < bandLabels_.size(); ++i) bandLabels_[i]->setText(band.texts[i]);
+    for (size_t i = 0; i < bandLabels_.size(); ++i) bandLabels_[i]->setText(tr(kName, band.texts[i]));
 }
 
 }  // namespace ondalab

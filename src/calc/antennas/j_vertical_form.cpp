@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/antennas/j_vertical.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -13,13 +14,13 @@ namespace {
 const char* diameterText(j_vertical::Band band) {
     switch (band) {
         case j_vertical::Band::Uhf:
-            return "IL DIAMETRO DEGLI ELEMENTI PUO' ESSERE 10 mm.";
+            return TR("frmantennaJ", "IL DIAMETRO DEGLI ELEMENTI PUO' ESSERE 10 mm.");
         case j_vertical::Band::Vhf:
-            return "IL DIAMETRO DEGLI ELEMENTI PUO' ESSERE 10/15 mm.";
+            return TR("frmantennaJ", "IL DIAMETRO DEGLI ELEMENTI PUO' ESSERE 10/15 mm.");
         case j_vertical::Band::Low:
             break;
     }
-    return "IL DIAMETRO DEGLI ELEMENTI PUO' ESSERE 20 mm.";
+    return TR("frmantennaJ", "IL DIAMETRO DEGLI ELEMENTI PUO' ESSERE 20 mm.");
 }
 
 constexpr Rect kSketch = {240, 960, 3600, 3300};
@@ -51,12 +52,12 @@ std::vector<ControlSpec> jControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
     addInputRow(c, {.label = "lblfrequenza",
-                    .caption = "INSERISCI LA FREQUENZA IN MHz.",
+                    .caption = TR("frmantennaJ", "INSERISCI LA FREQUENZA IN MHz."),
                     .box = "txtfrequenza",
                     .top = 300,
                     .labelWidth = 2880,
                     .boxLeft = 3240,
-                    .tooltip = "separare i decimali con il punto"});
+                    .tooltip = TR("frmantennaJ", "separare i decimali con il punto")});
     c.push_back(schematic::imageControl("Image1", kSketch, sketch()));
     const auto onSketch = [&](const char* name, int left, int top, int width, const char* text) {
         c.push_back({.kind = K::Label,
@@ -65,22 +66,28 @@ std::vector<ControlSpec> jControls() {
                      .text = text,
                      .fore = colors::darkBlue});
     };
-    onSketch("lblaltezza", 0, 1200, 780, "radiatore");
+    onSketch("lblaltezza", 0, 1200, 780, TR("frmantennaJ", "radiatore"));
     onSketch("lbllinea", 1980, 2250, 1100, "linea");
     onSketch("lbldist", 1980, 2700, 1100, "");
-    onSketch("Label2", 1250, 3000, 1500, "coax 50 ohm");
+    onSketch("Label2", 1250, 3000, 1500, TR("frmantennaJ", "coax 50 ohm"));
     c.push_back(
         {.kind = K::Label, .name = "lbldiametro", .rect = {240, 4380, 5400, 300}, .fore = colors::darkBlue});
     c.push_back(
         {.kind = K::Label,
          .name = "Label1",
          .rect = {4080, 1200, 1800, 1800},
-         .text =
-             "PER IL MINIMO ROS SPOSTARE IL PUNTO DI ALIMENTAZIONE E AGIRE SULLA LUNGHEZZA DEGLI ELEMENTI",
+         .text = TR(
+             "frmantennaJ",
+             "PER IL MINIMO ROS SPOSTARE IL PUNTO DI ALIMENTAZIONE E AGIRE SULLA LUNGHEZZA DEGLI ELEMENTI"),
          .fore = colors::red});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {4080, 3240, 1800, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {4080, 3780, 1800, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {4080, 3240, 1800, 420},
+                 .text = TR("frmantennaJ", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {4080, 3780, 1800, 420},
+                 .text = TR("frmantennaJ", "E S C I")});
     return c;
 }
 
@@ -89,7 +96,7 @@ std::vector<ControlSpec> jControls() {
 FrmantennaJ::FrmantennaJ(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ANTENNA VERTICALE J",
+            .caption = TR("frmantennaJ", "ANTENNA VERTICALE J"),
             .rect = {0, 0, 6240, 5220},
             .faultFocus = "txtfrequenza"},
            jControls()) {
@@ -100,15 +107,15 @@ FrmantennaJ::FrmantennaJ(Workbench& wb)
 void FrmantennaJ::cmdcalcola_Click() {
     const double f = num(txtfrequenza_);
     if (f <= 0) {
-        warnAndFocus(txtfrequenza_, "MANCA DATO");
+        warnAndFocus(txtfrequenza_, TR("frmantennaJ", "MANCA DATO"));
         return;
     }
     const auto r = j_vertical::solve(f);
     const std::string feed = shortT(r.feed);
-    lbldiametro_.setText(diameterText(r.band));
-    lblaltezza_.setText(std::to_string(r.radiator) + " cm.");
-    lbllinea_.setText(std::to_string(r.line) + "cm. ");
-    lbldist_.setText(feed + " cm.");
+    lbldiametro_.setText(tr(kName, diameterText(r.band)));
+    lblaltezza_.setText(std::to_string(r.radiator) + tr("frmantennaJ", " cm."));
+    lbllinea_.setText(std::to_string(r.line) + tr("frmantennaJ", "cm. "));
+    lbldist_.setText(feed + tr("frmantennaJ", " cm."));
 }
 
 }  // namespace ondalab

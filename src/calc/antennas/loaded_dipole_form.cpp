@@ -17,7 +17,7 @@ constexpr int kSketchWidth = 12000;
 constexpr int kSketchHeight = 9000;
 
 constexpr int kFormHeight = 6500;
-constexpr const char* kTrapCaption = "trappola di blocco";
+constexpr const char* kTrapCaption = TR("frmtrappolata", "trappola di blocco");
 
 // A loading coil lying along the wire: a row of turns in a 600 x 300 box.
 Picture coilPicture() {
@@ -29,54 +29,54 @@ std::vector<ControlSpec> loadedDipoleControls() {
     std::vector<ControlSpec> c;
     schematic::Drawing sketch;  // the wires of the drawing, in client twips
     addInputRow(c, {.label = "Label1",
-                    .caption = "FREQUENZA in MHz",
+                    .caption = TR("frmtrappolata", "FREQUENZA in MHz"),
                     .box = "txtfrequenza",
                     .top = 300,
                     .labelWidth = 4320,
                     .boxLeft = 4620,
-                    .labelTooltip = "frequenza centro banda"});
+                    .labelTooltip = TR("frmtrappolata", "frequenza centro banda")});
     addInputRow(c, {.label = "Label2",
-                    .caption = "DIAMETRO DEL CONDUTTORE in mm. (d)",
+                    .caption = TR("frmtrappolata", "DIAMETRO DEL CONDUTTORE in mm. (d)"),
                     .box = "txtdiametro",
                     .top = 780,
                     .labelWidth = 4320,
                     .boxLeft = 4620,
-                    .labelTooltip = "diametro del filo del dipolo"});
+                    .labelTooltip = TR("frmtrappolata", "diametro del filo del dipolo")});
     addInputRow(c, {.label = "Label3",
-                    .caption = "DISTANZA DELLA BOBINA DAL CENTRO in mt. (A)",
+                    .caption = TR("frmtrappolata", "DISTANZA DELLA BOBINA DAL CENTRO in mt. (A)"),
                     .box = "txtdistanza",
                     .top = 1260,
                     .labelWidth = 4320,
                     .boxLeft = 4620,
-                    .labelTooltip = "distanza centro antenna/centrobobina"});
+                    .labelTooltip = TR("frmtrappolata", "distanza centro antenna/centrobobina")});
     addInputRow(c, {.label = "Label4",
-                    .caption = "LUNGHEZZA TOTALE A DISPOSIZIONE in mt. (B)",
+                    .caption = TR("frmtrappolata", "LUNGHEZZA TOTALE A DISPOSIZIONE in mt. (B)"),
                     .box = "txtlunghezza",
                     .top = 1740,
                     .labelWidth = 4320,
                     .boxLeft = 4620,
-                    .labelTooltip = "tratto B, lunghezza totale dipolo"});
+                    .labelTooltip = TR("frmtrappolata", "tratto B, lunghezza totale dipolo")});
     c.push_back({.kind = K::Label,
                  .name = "lblpuntodecimale",
                  .rect = {240, 2220, 5600, 300},
-                 .text = "separare i decimali con il punto del tastierino numerico",
+                 .text = TR("frmtrappolata", "separare i decimali con il punto del tastierino numerico"),
                  .fore = colors::darkBlue,
                  .font = {.italic = true}});
     c.push_back({.kind = K::Button,
                  .name = "cmdcalcola",
                  .rect = {6600, 300, 2400, 420},
-                 .text = "CALCOLA",
-                 .tooltip = "ricava il valore dell'induttanza"});
+                 .text = TR("frmtrappolata", "CALCOLA"),
+                 .tooltip = TR("frmtrappolata", "ricava il valore dell'induttanza")});
     c.push_back({.kind = K::Button,
                  .name = "cmdchiamabobine",
                  .rect = {6600, 840, 2400, 420},
-                 .text = "COSTRUZIONE BOBINE",
-                 .tooltip = "rimanda al calcolo delle bobine"});
+                 .text = TR("frmtrappolata", "COSTRUZIONE BOBINE"),
+                 .tooltip = TR("frmtrappolata", "rimanda al calcolo delle bobine")});
     c.push_back({.kind = K::Button,
                  .name = "cmdesci",
                  .rect = {6600, 1380, 2400, 420},
-                 .text = "E S C I",
-                 .tooltip = "esce dall'applicazione"});
+                 .text = TR("frmtrappolata", "E S C I"),
+                 .tooltip = TR("frmtrappolata", "esce dall'applicazione")});
     c.push_back({.kind = K::Label,
                  .name = "lblinduttanza",
                  .rect = {240, 2700, 7200, 360},
@@ -117,8 +117,8 @@ std::vector<ControlSpec> loadedDipoleControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {centre + 240, 5350, 1400, 280},
-                 .text = "discesa coax",
-                 .tooltip = "discesa cavo coax "});
+                 .text = TR("frmtrappolata", "discesa coax"),
+                 .tooltip = TR("frmtrappolata", "discesa cavo coax ")});
     // dimension lines: A from the centre to the coil, B over the whole dipole
     sketch.pen(colors::blue, 1).wire({centre, 4080}, {coilR + 300, 4080});
     sketch.wire({centre, 3960}, {centre, 4200});
@@ -126,17 +126,20 @@ std::vector<ControlSpec> loadedDipoleControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {6300, 3780, 500, 280},
-                 .text = "  A",
-                 .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
+                 .text = TR("frmtrappolata", "  A"),
+                 .tooltip = TR("frmtrappolata", "lungh.del tratto corispondente alla fr. più alta")});
     sketch.wire({left, 3600}, {right, 3600});
     sketch.wire({left, 3480}, {left, 3720});
     sketch.wire({right, 3480}, {right, 3720});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {centre - 250, 3300, 500, 280},
-                 .text = "  B",
-                 .tooltip = "lunghezza totale del dipolo"});
-    c.push_back({.kind = K::Label, .name = "Label11", .rect = {9000, y + 120, 600, 280}, .text = "= d"});
+                 .text = TR("frmtrappolata", "  B"),
+                 .tooltip = TR("frmtrappolata", "lunghezza totale del dipolo")});
+    c.push_back({.kind = K::Label,
+                 .name = "Label11",
+                 .rect = {9000, y + 120, 600, 280},
+                 .text = TR("frmtrappolata", "= d")});
     c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
@@ -146,7 +149,8 @@ std::vector<ControlSpec> loadedDipoleControls() {
 Frmtrappolata::Frmtrappolata(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ANTENNE ACCORCIATE - VALORE DELL' INDUTTANZA IN RAPPORTO ALLE DIMENSIONI",
+            .caption = TR("frmtrappolata",
+                          "ANTENNE ACCORCIATE - VALORE DELL' INDUTTANZA IN RAPPORTO ALLE DIMENSIONI"),
             .rect = {0, 0, 11000, kFormHeight},
             .faultFocus = "txtlunghezza"},
            loadedDipoleControls()) {
@@ -168,16 +172,17 @@ void Frmtrappolata::cmdcalcola_Click() {
     const double f = num(txtfrequenza_);
     if (!missingDataOk(a * b * d * f, txtlunghezza_, Negative::Refused)) return;
     if (b >= checkedDiv(shortened_vertical::kHalfWave, f)) {
-        warnAndFocus(txtlunghezza_, "RADIATORE PIU' LUNGO DI 1/2 LAMBDA", kNoticeTitle);
+        warnAndFocus(txtlunghezza_, TR("frmtrappolata", "RADIATORE PIU' LUNGO DI 1/2 LAMBDA"), kNoticeTitle);
         return;
     }
     if (a >= b / 2) {
-        warnAndFocus(txtdistanza_, "DISTANZA ECCESSIVA", kNoticeTitle);
+        warnAndFocus(txtdistanza_, TR("frmtrappolata", "DISTANZA ECCESSIVA"), kNoticeTitle);
         return;
     }
     // two decimals through the mask, read back in single precision
     const double l = finite(toSingle(roundThrough(loaded_dipole::inductance(a, b, d, f), "#,##0.##")));
-    lblinduttanza_.setText("L'INDUTTANZA DELLA BOBINA E' micro HENRY : " + shortT(l));
+    lblinduttanza_.setText(
+        compose(tr("frmtrappolata", "L'INDUTTANZA DELLA BOBINA E' micro HENRY : %1"), {shortT(l)}));
     lblinduttanza_.setVisible(true);
 }
 

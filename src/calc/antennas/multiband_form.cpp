@@ -30,39 +30,40 @@ std::vector<ControlSpec> multibandControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
     schematic::Drawing sketch;  // the wires of the drawing, in client twips
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {120, 90, 8235, 690},
-                 .text =
-                     "IL PROCEDIMENTO PUO' ESSERE APPLICATO TANTO AD UN RADIATORE VERTICALE CHE AD UN DIPOLO "
-                     "DI CUI,  "
-                     "PER PRATICITA',   VIENE RAPPRESENTATO SOLO UN BRACCIO;  L' ALTRO SI INTENDE IDENTICO",
-                 .font = {.bold = true}});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 90, 8235, 690},
+         .text = TR("frmantmultigamma",
+                    "IL PROCEDIMENTO PUO' ESSERE APPLICATO TANTO AD UN RADIATORE VERTICALE CHE AD UN DIPOLO "
+                    "DI CUI,  "
+                    "PER PRATICITA',   VIENE RAPPRESENTATO SOLO UN BRACCIO;  L' ALTRO SI INTENDE IDENTICO"),
+         .font = {.bold = true}});
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {120, 840, 3300, 1080},
-                 .text = "Dati conosciuti",
-                 .tooltip = "effettuare una scelta"});
+                 .text = TR("frmantmultigamma", "Dati conosciuti"),
+                 .tooltip = TR("frmantmultigamma", "effettuare una scelta")});
     c.push_back({.kind = K::Option,
                  .name = "Option1(0)",
                  .rect = {300, 1200, 2500, 300},
-                 .text = "E' NOTA LA CAPACITA'",
+                 .text = TR("frmantmultigamma", "E' NOTA LA CAPACITA'"),
                  .group = "Frame1"});
     c.push_back({.kind = K::Option,
                  .name = "Option1(1)",
                  .rect = {300, 1560, 2500, 300},
-                 .text = "E' NOTA L' INDUTTANZA",
+                 .text = TR("frmantmultigamma", "E' NOTA L' INDUTTANZA"),
                  .group = "Frame1"});
 
     addInputRow(c, {.label = "Label2",
-                    .caption = "FREQUENZA PIU' ALTA in MHz",
+                    .caption = TR("frmantmultigamma", "FREQUENZA PIU' ALTA in MHz"),
                     .box = "txtF1",
                     .top = 900,
                     .labelLeft = 3660,
                     .labelWidth = 3000,
                     .boxLeft = 6720});
     addInputRow(c, {.label = "Label3",
-                    .caption = "FREQUENZA PIU' BASSA in MHz",
+                    .caption = TR("frmantmultigamma", "FREQUENZA PIU' BASSA in MHz"),
                     .box = "txtF2",
                     .top = 1380,
                     .labelLeft = 3660,
@@ -80,24 +81,31 @@ std::vector<ControlSpec> multibandControls() {
         {.kind = K::Label,
          .name = "Label6",
          .rect = {120, 2340, 8235, 600},
-         .text =
+         .text = TR(
+             "frmantmultigamma",
              "oltre alle due frequenze per cui si intende costruire l'antenna, occorre siano note o "
              "l'induttanza della bobina o la capacità del condensatore da porre in parallelo (normalmente 10 "
-             "o 20 pF)",
+             "o 20 pF)"),
          .fore = colors::darkBlue});
 
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {120, 3060, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdavviso", .rect = {1740, 3060, 1500, 420}, .text = "AVVISO"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {120, 3060, 1500, 420},
+                 .text = TR("frmantmultigamma", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdavviso",
+                 .rect = {1740, 3060, 1500, 420},
+                 .text = TR("frmantmultigamma", "AVVISO")});
     c.push_back({.kind = K::Button,
                  .name = "cmdchiamabobine",
                  .rect = {3360, 3060, 2700, 420},
-                 .text = "costruzione della bobina",
-                 .tooltip = "procedura  per la costruzione della bobina"});
+                 .text = TR("frmantmultigamma", "costruzione della bobina"),
+                 .tooltip = TR("frmantmultigamma", "procedura  per la costruzione della bobina")});
     c.push_back({.kind = K::Button,
                  .name = "cmdesci",
                  .rect = {6180, 3060, 1500, 420},
-                 .text = "E S C I",
-                 .tooltip = "torna alla maschera principale"});
+                 .text = TR("frmantmultigamma", "E S C I"),
+                 .tooltip = TR("frmantmultigamma", "torna alla maschera principale")});
 
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Label,
@@ -120,8 +128,8 @@ std::vector<ControlSpec> multibandControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label7",
                  .rect = {x - 420, 4650, 260, 280},
-                 .text = "L",
-                 .tooltip = "trappola di blocco"});
+                 .text = TR("frmantmultigamma", "L"),
+                 .tooltip = TR("frmantmultigamma", "trappola di blocco")});
     sketch.wire({x, trapTop}, {x, top});
     // the capacitor across the coil
     sketch.wire({x, trapTop}, {x + 480, trapTop});
@@ -133,20 +141,20 @@ std::vector<ControlSpec> multibandControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {x + 690, 4650, 300, 280},
-                 .text = "C",
-                 .tooltip = "condensatore in parallelo alla bobina"});
+                 .text = TR("frmantmultigamma", "C"),
+                 .tooltip = TR("frmantmultigamma", "condensatore in parallelo alla bobina")});
     // feed point and coax
     sketch.ellipse({x - 60, feed - 60}, {x - 60 + 120, feed - 60 + 120}, true, colors::black);
     sketch.pen(colors::grey, 1).wire({x, feed + 60}, {x, 6420});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {x - 720, 6150, 600, 260},
-                 .text = "coax",
+                 .text = TR("frmantmultigamma", "coax"),
                  .align = Align::Right});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {x + 180, 5580, 1400, 660},
-                 .text = "punto di alimentazione radiatore"});
+                 .text = TR("frmantmultigamma", "punto di alimentazione radiatore")});
     // dimension lines
     sketch.pen(colors::blue, 1).wire({6200, trapBottom - 300}, {6200, feed});
     sketch.wire({6080, trapBottom - 300}, {6320, trapBottom - 300});
@@ -154,16 +162,16 @@ std::vector<ControlSpec> multibandControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label4",
                  .rect = {5760, 5400, 400, 280},
-                 .text = "  A",
-                 .tooltip = "lungh.del tratto corispondente alla fr. più alta"});
+                 .text = TR("frmantmultigamma", "  A"),
+                 .tooltip = TR("frmantmultigamma", "lungh.del tratto corispondente alla fr. più alta")});
     sketch.wire({5700, top}, {5700, feed});
     sketch.wire({5580, top}, {5820, top});
     sketch.wire({5580, feed}, {5820, feed});
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {5280, 4700, 400, 280},
-                 .text = "  B",
-                 .tooltip = "lungh.del radiatore vert. o del semidipolo"});
+                 .text = TR("frmantmultigamma", "  B"),
+                 .tooltip = TR("frmantmultigamma", "lungh.del radiatore vert. o del semidipolo")});
     c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
@@ -173,7 +181,7 @@ std::vector<ControlSpec> multibandControls() {
 Frmantmultigamma::Frmantmultigamma(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ANTENNA MULTIGAMMA TRAPPOLATA",
+            .caption = TR("frmantmultigamma", "ANTENNA MULTIGAMMA TRAPPOLATA"),
             .rect = {0, 0, kWidth, kHeight},
             .faultFocus = "txtF1"},
            multibandControls()) {
@@ -191,7 +199,8 @@ void Frmantmultigamma::Form_Load() {
 }
 
 void Frmantmultigamma::Option1_Click(int index) {
-    lbldato_.setText(index == 0 ? "CAPACITA' in pFARAD " : "INDUTTANZA in microH ");
+    lbldato_.setText(index == 0 ? tr("frmantmultigamma", "CAPACITA' in pFARAD ")
+                                : tr("frmantmultigamma", "INDUTTANZA in microH "));
     txtdato_.setText(index == 0 ? "20" : "");
     for (Control* r : results_) r->setVisible(false);
 }
@@ -207,12 +216,12 @@ void Frmantmultigamma::cmdcalcola_Click() {
     const double other = finite(toSingle(roundThrough(multiband::otherComponent(high, known), kResultMask)));
     const std::string y = shortT(other);
     for (Control* r : results_) r->setVisible(true);
-    lblA_.setText("La lunghezza del tratto A è di mt. : " + a);
-    lblB_.setText("La lunghezza del tratto B è di mt. : " + b);
+    lblA_.setText(compose(tr("frmantmultigamma", "La lunghezza del tratto A è di mt. : %1"), {a}));
+    lblB_.setText(compose(tr("frmantmultigamma", "La lunghezza del tratto B è di mt. : %1"), {b}));
     if (Option10_.checked())
-        lbloutput_.setText("L'induttanza della bobina è microH : " + y);
+        lbloutput_.setText(compose(tr("frmantmultigamma", "L'induttanza della bobina è microH : %1"), {y}));
     else
-        lbloutput_.setText("La capacità del condensatore è pF : " + y);
+        lbloutput_.setText(compose(tr("frmantmultigamma", "La capacità del condensatore è pF : %1"), {y}));
 }
 
 void Frmantmultigamma::cmdavviso_Click() { showDisclaimer(*this); }

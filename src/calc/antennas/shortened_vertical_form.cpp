@@ -15,7 +15,7 @@ namespace {
 constexpr int kSketchWidth = 9900;
 constexpr int kSketchHeight = 5800;
 
-constexpr const char* kInputTip = "separare i decimali con il punto";
+constexpr const char* kInputTip = TR("frmvertaccorciata", "separare i decimali con il punto");
 constexpr Mask kOneDecimal = "##0.#";
 
 // The loading coil upright on the radiator: a stack of turns, 300 x 600.
@@ -30,34 +30,40 @@ std::vector<ControlSpec> verticalControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label7",
                  .rect = {240, 150, 5400, 300},
-                 .text = "CALCOLO INDUTTANZA DELLA BOBINA IN ARIA",
+                 .text = TR("frmvertaccorciata", "CALCOLO INDUTTANZA DELLA BOBINA IN ARIA"),
                  .font = {.bold = true}});
     addInputRow(c, {.label = "Label1",
-                    .caption = "LUNGHEZZA TOTALE RADIATORE in mt.",
+                    .caption = TR("frmvertaccorciata", "LUNGHEZZA TOTALE RADIATORE in mt."),
                     .box = "txtlunghezza",
                     .top = 600,
                     .tooltip = kInputTip});
     addInputRow(c, {.label = "Label2",
-                    .caption = "DISTANZA BOBINA DALLA BASE in mt.",
+                    .caption = TR("frmvertaccorciata", "DISTANZA BOBINA DALLA BASE in mt."),
                     .box = "txtdistanza",
                     .top = 1080,
                     .tooltip = kInputTip});
     addInputRow(c, {.label = "Label3",
-                    .caption = "DIAMETRO DEL RADIATORE in mm",
+                    .caption = TR("frmvertaccorciata", "DIAMETRO DEL RADIATORE in mm"),
                     .box = "txtdiametro",
                     .top = 1560,
                     .tooltip = kInputTip});
     addInputRow(c, {.label = "Label4",
-                    .caption = "FREQUENZA  in MHz",
+                    .caption = TR("frmvertaccorciata", "FREQUENZA  in MHz"),
                     .box = "txtfrequenza",
                     .top = 2040,
                     .tooltip = kInputTip});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {240, 2640, 1500, 420}, .text = "CALCOLA"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {240, 2640, 1500, 420},
+                 .text = TR("frmvertaccorciata", "CALCOLA")});
     c.push_back({.kind = K::Button,
                  .name = "cmdchiamabobine",
                  .rect = {1860, 2640, 2100, 420},
-                 .text = "Costruzione bobine"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {4080, 2640, 1200, 420}, .text = "E S C I"});
+                 .text = TR("frmvertaccorciata", "Costruzione bobine")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {4080, 2640, 1200, 420},
+                 .text = TR("frmvertaccorciata", "E S C I")});
     const char* results[] = {"lblinduttanza", "lblgradi", "lblRR"};
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Label,
@@ -87,12 +93,15 @@ std::vector<ControlSpec> verticalControls() {
     c.push_back({.kind = K::Label,
                  .name = "lbldist",
                  .rect = {5640, 4200, 1320, 280},
-                 .text = "dist.",
+                 .text = TR("frmvertaccorciata", "dist."),
                  .align = Align::Right});
     // total length
     sketch.wire({8300, top}, {8300, ground});
     sketch.wire({8200, top}, {8400, top});
-    c.push_back({.kind = K::Label, .name = "lbllung", .rect = {8340, 1800, 1440, 280}, .text = "lung."});
+    c.push_back({.kind = K::Label,
+                 .name = "lbllung",
+                 .rect = {8340, 1800, 1440, 280},
+                 .text = TR("frmvertaccorciata", "lung.")});
     c.push_back(schematic::imageControl("Sketch", {0, 0, kSketchWidth, kSketchHeight}, sketch.picture()));
     return c;
 }
@@ -102,7 +111,7 @@ std::vector<ControlSpec> verticalControls() {
 Frmvertaccorciata::Frmvertaccorciata(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ANTENNA VERTICALE ACCORCIATA",
+            .caption = TR("frmvertaccorciata", "ANTENNA VERTICALE ACCORCIATA"),
             .rect = {0, 0, 9900, 5800},
             .faultFocus = "txtlunghezza"},
            verticalControls()) {
@@ -119,11 +128,12 @@ void Frmvertaccorciata::cmdcalcola_Click() {
     const double f = num(txtfrequenza_);
     if (!missingDataOk(h * 2 * l * d * f, txtlunghezza_, Negative::Refused)) return;
     if (2 * l >= checkedDiv(kHalfWave, f)) {  // the radiator with its image against half a wave
-        warnAndFocus(txtlunghezza_, "RADIATORE PIU' LUNGO DI 1/2 LAMBDA", kNoticeTitle);
+        warnAndFocus(txtlunghezza_, TR("frmvertaccorciata", "RADIATORE PIU' LUNGO DI 1/2 LAMBDA"),
+                     kNoticeTitle);
         return;
     }
     if (h >= l) {
-        warnAndFocus(txtdistanza_, "DISTANZA ECCESSIVA", kNoticeTitle);
+        warnAndFocus(txtdistanza_, TR("frmvertaccorciata", "DISTANZA ECCESSIVA"), kNoticeTitle);
         return;
     }
     const std::string coil = masked(inductance(l, h, d, f), "#,##0.##");
@@ -133,10 +143,10 @@ void Frmvertaccorciata::cmdcalcola_Click() {
     const std::string gText = shortT(g);
     const std::string hText = shortT(h);
     const std::string lText = general(l);
-    lblinduttanza_.setText("INDUTTANZA in micro HENRY : " + coil);
+    lblinduttanza_.setText(compose(tr("frmvertaccorciata", "INDUTTANZA in micro HENRY : %1"), {coil}));
     lblind_.setText(coil);
-    lblgradi_.setText("LUNGHEZZA ANTENNA IN GRADI  :  " + gText);
-    lblRR_.setText("RESISTENZA DI RADIAZIONE = " + r);
+    lblgradi_.setText(compose(tr("frmvertaccorciata", "LUNGHEZZA ANTENNA IN GRADI  :  %1"), {gText}));
+    lblRR_.setText(compose(tr("frmvertaccorciata", "RESISTENZA DI RADIAZIONE = %1"), {r}));
     lbldist_.setText(hText);
     lbllung_.setText(lText);
 }

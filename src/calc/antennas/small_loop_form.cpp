@@ -18,7 +18,8 @@ using small_loop::Shape;
 // Option1(i) chooses kShapes[i]; the summary line names it by its caption
 // in upper case.
 constexpr std::array<Shape, 3> kShapes = {Shape::Circular, Shape::Octagonal, Shape::Square};
-constexpr std::array<const char*, 3> kShapeCaptions = {"Circolare", "Ottagonale", "Quadrata"};
+constexpr std::array<const char*, 3> kShapeCaptions = {
+    TR("ondalab", "Circolare"), TR("ondalab", "Ottagonale"), TR("ondalab", "Quadrata")};
 
 constexpr Mask kTwo = "#,##0.##";
 constexpr Mask kTwoWide = "##,##0.##";
@@ -34,28 +35,37 @@ struct Result {
 };
 
 const std::array<Result, 12> kResults = {{
-    {"Label4", "Resistenza di radiazione", "", "lblRR", &small_loop::Results::radiation, nullptr},
-    {"Label6", "Perdita del conduttore in rame", "", "lblRL", &small_loop::Results::loss, nullptr},
-    {"Label8", "Percentuale di efficienza     %", "", "lblE", &small_loop::Results::efficiency, &kTwo},
-    {"Label10", "Induttanza del loop in Henry", "", "lblL", &small_loop::Results::inductance, nullptr},
-    {"Label12", "Reattanza induttiva in ohm", "", "lblXL", &small_loop::Results::reactance, &kTwo},
-    {"Label14", "Condensatore di sintonia in pF", "", "lblCT", &small_loop::Results::tuning, &kTwo},
-    {"Label16", "Condensatore d'accoppiamento", "clicca su info condensatore", "lblCC",
-     &small_loop::Results::coupling, &kTwo},
-    {"Label18", "fattore di merito Q", "", "lblQ", &small_loop::Results::q, &kTwoWide},
-    {"Label20", "Banda passante in Khz", "", "lblDF", &small_loop::Results::bandwidth, &kTwoWide},
-    {"Label22", "Tensione al condensatore in Volt.", "", "lblVC", &small_loop::Results::voltage, &kTwoWide},
-    {"Label7", "Efficienza in DB", "", "lblDB", &small_loop::Results::efficiencyDb, &kTwo},
-    {"Label11", "Capacità distribuita del Loop", "", "lblCD", &small_loop::Results::distributed, &kTwo},
+    {"Label4", TR("ondalab", "Resistenza di radiazione"), "", "lblRR", &small_loop::Results::radiation,
+     nullptr},
+    {"Label6", TR("ondalab", "Perdita del conduttore in rame"), "", "lblRL", &small_loop::Results::loss,
+     nullptr},
+    {"Label8", TR("ondalab", "Percentuale di efficienza     %"), "", "lblE", &small_loop::Results::efficiency,
+     &kTwo},
+    {"Label10", TR("ondalab", "Induttanza del loop in Henry"), "", "lblL", &small_loop::Results::inductance,
+     nullptr},
+    {"Label12", TR("ondalab", "Reattanza induttiva in ohm"), "", "lblXL", &small_loop::Results::reactance,
+     &kTwo},
+    {"Label14", TR("ondalab", "Condensatore di sintonia in pF"), "", "lblCT", &small_loop::Results::tuning,
+     &kTwo},
+    {"Label16", TR("ondalab", "Condensatore d'accoppiamento"), TR("ondalab", "clicca su info condensatore"),
+     "lblCC", &small_loop::Results::coupling, &kTwo},
+    {"Label18", TR("ondalab", "fattore di merito Q"), "", "lblQ", &small_loop::Results::q, &kTwoWide},
+    {"Label20", TR("ondalab", "Banda passante in Khz"), "", "lblDF", &small_loop::Results::bandwidth,
+     &kTwoWide},
+    {"Label22", TR("ondalab", "Tensione al condensatore in Volt."), "", "lblVC",
+     &small_loop::Results::voltage, &kTwoWide},
+    {"Label7", TR("ondalab", "Efficienza in DB"), "", "lblDB", &small_loop::Results::efficiencyDb, &kTwo},
+    {"Label11", TR("ondalab", "Capacità distribuita del Loop"), "", "lblCD",
+     &small_loop::Results::distributed, &kTwo},
 }};
 
 // The buttons, left to right; none of them shows on the print-out.
 constexpr std::array<std::array<const char*, 3>, 5> kButtons = {{
-    {"cmdcalcola", "&CALCOLA", ""},
-    {"cdmcondensatore", "Info condensatore", "accoppiamento capacitivo"},
-    {"cmdinfo", "I N F O", ""},
-    {"cmdstampa", "Stampa", "stampa dei dati ottenuti"},
-    {"cmdExit", "CHIUDI", ""},
+    {"cmdcalcola", TR("ondalab", "&CALCOLA"), ""},
+    {"cdmcondensatore", TR("ondalab", "Info condensatore"), TR("ondalab", "accoppiamento capacitivo")},
+    {"cmdinfo", TR("ondalab", "I N F O"), ""},
+    {"cmdstampa", TR("ondalab", "Stampa"), TR("ondalab", "stampa dei dati ottenuti")},
+    {"cmdExit", TR("ondalab", "CHIUDI"), ""},
 }};
 
 constexpr int kButtonsTop = 7080;
@@ -77,20 +87,20 @@ std::vector<ControlSpec> loopControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {250, 180, 8500, 480},
-                 .text = " ANTENNE A LOOP   calcolo dei parametri   principali ",
+                 .text = TR("ondalab", " ANTENNE A LOOP   calcolo dei parametri   principali "),
                  .fore = colors::darkBlue,
                  .font = {.points = 14, .bold = true}});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {8880, 300, 1800, 260},
-                 .text = "Q0 QQQ  Vers. 2. ",
+                 .text = TR("ondalab", "Q0 QQQ  Vers. 2. "),
                  .font = {.points = 7, .italic = true}});
 
     c.push_back({.kind = K::Frame,
                  .name = "fraforma",
                  .rect = {250, 840, 4800, 600},
-                 .text = "Forma del loop",
-                 .tooltip = "scegli la forma"});
+                 .text = TR("ondalab", "Forma del loop"),
+                 .tooltip = TR("ondalab", "scegli la forma")});
     for (size_t i = 0; i < kShapeCaptions.size(); ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -108,7 +118,7 @@ std::vector<ControlSpec> loopControls() {
     c.push_back({.kind = K::Frame,
                  .name = "fraInserimento",
                  .rect = {250, 1560, 4800, 2280},
-                 .text = "Inserimento dati"});
+                 .text = TR("ondalab", "Inserimento dati")});
     const auto row = [&c](const char* name, const char* caption, const char* tip, const char* box, int top) {
         addInputRow(c, {.label = name,
                         .caption = caption,
@@ -120,18 +130,20 @@ std::vector<ControlSpec> loopControls() {
                         .boxWidth = 1300,
                         .labelTooltip = tip});  // the caption carries the tooltip
     };
-    row("lbldiametro", "diametro o lato in cm.", "diametro del cerchio o lato del poligono", "txtdiametro",
-        1920);
-    row("lblsezione", "sezione in mm", "sezione del tubo del loop", "txtsezione", 2400);
-    row("lblmhz", "MHz", "frequenza di lavoro prevista", "txtmhz", 2880);
-    row("lblwatt", "potenza in Watt", "massima potenza prevista", "txtwatt", 3360);
+    row("lbldiametro", TR("ondalab", "diametro o lato in cm."),
+        TR("ondalab", "diametro del cerchio o lato del poligono"), "txtdiametro", 1920);
+    row("lblsezione", TR("ondalab", "sezione in mm"), TR("ondalab", "sezione del tubo del loop"),
+        "txtsezione", 2400);
+    row("lblmhz", TR("ondalab", "MHz"), TR("ondalab", "frequenza di lavoro prevista"), "txtmhz", 2880);
+    row("lblwatt", TR("ondalab", "potenza in Watt"), TR("ondalab", "massima potenza prevista"), "txtwatt",
+        3360);
 
-    c.push_back(label("Label2", {250, 4125, 3200, 300}, "Lunghezza del loop in cm."));
+    c.push_back(label("Label2", {250, 4125, 3200, 300}, TR("ondalab", "Lunghezza del loop in cm.")));
     c.push_back(result("lbllunghezza", {3600, 4080, 1300, 330}));
-    c.push_back(label("lblpiedi", {250, 4605, 3200, 300}, "lung. in piedi : "));
+    c.push_back(label("lblpiedi", {250, 4605, 3200, 300}, TR("ondalab", "lung. in piedi : ")));
     c.back().visible = false;
     c.push_back(result("Label3", {3600, 4560, 1300, 330}));
-    c.push_back(label("lblpollici", {250, 5085, 3200, 300}, "Sez.in pollici :"));
+    c.push_back(label("lblpollici", {250, 5085, 3200, 300}, TR("ondalab", "Sez.in pollici :")));
     c.back().visible = false;
     c.push_back(result("Label5", {3600, 5040, 1300, 330}));
 
@@ -168,7 +180,7 @@ std::string upper(std::string s) {
 Frmloop::Frmloop(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Antenne a loop di piccola dimensione",
+            .caption = TR("ondalab", "Antenne a loop di piccola dimensione"),
             .rect = {0, 0, 13800, 9450},
             .faultFocus = "txtdiametro"},
            loopControls()),
@@ -198,7 +210,8 @@ void Frmloop::cmdcalcola_Click() {
     size_t chosen = 0;
     while (chosen + 1 < Option1_.size() && !Option1_[chosen]->checked()) ++chosen;
     const Shape shape = kShapes[chosen];
-    lblfantasma_.setText("ANTENNA LOOP DI FORMA " + upper(Option1_[chosen]->text()) + " di area mq.: ");
+    lblfantasma_.setText(
+        compose(tr("ondalab", "ANTENNA LOOP DI FORMA %1 di area mq.: "), {upper(Option1_[chosen]->text())}));
     lblpiedi_.setVisible(true);
     lblpollici_.setVisible(true);
 
@@ -216,7 +229,8 @@ void Frmloop::cmdcalcola_Click() {
     }
     const std::string areaText = general(area), feet = general(r.feet), inches = general(r.inches);
 
-    lbldiametro_.setText(shape == Shape::Circular ? "diametro in cm." : "lato in cm.");
+    lbldiametro_.setText(shape == Shape::Circular ? tr("ondalab", "diametro in cm.")
+                                                  : tr("ondalab", "lato in cm."));
     lbllunghezza_.setText(lengthText);
     const Rect& summary = lblfantasma_.rect();
     lblarea_.move(summary.left + summary.width + kAreaGap, summary.top);
@@ -228,7 +242,7 @@ void Frmloop::cmdcalcola_Click() {
 
 // The print-out carries the date line in the buttons' place.
 void Frmloop::cmdstampa_Click() {
-    lbldata_.setText("STAMPA DEL " + workbench().services().regional.shortDate());
+    lbldata_.setText(compose(tr("ondalab", "STAMPA DEL %1"), {workbench().services().regional.shortDate()}));
     lbldata_.setVisible(true);
     std::vector<std::string> buttons;
     for (const auto& b : kButtons) buttons.emplace_back(b[0]);
@@ -272,24 +286,32 @@ std::vector<ControlSpec> infoControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {3120, 240, 4440, 1800},
-         .text = "I calcoli di questo programma si rifanno agli articoli sulle antenne a loop di piccola "
-                 "dimensione "
-                 "pubblicati nel corso degli anni da una rivista di radiotecnica.",
+         .text = TR("ondalab",
+                    "I calcoli di questo programma si rifanno agli articoli sulle antenne a loop di piccola "
+                    "dimensione "
+                    "pubblicati nel corso degli anni da una rivista di radiotecnica."),
          .font = {.points = 10}},
         {.kind = K::Label,
          .name = "Label2",
          .rect = {3120, 2160, 4440, 300},
-         .text = "Buoni collegamenti a tutti!   73 de Q0 QQQ",
+         .text = TR("ondalab", "Buoni collegamenti a tutti!   73 de Q0 QQQ"),
          .fore = colors::darkBlue,
          .font = {.italic = true}},
-        {.kind = K::Button, .name = "cdmchiudi", .rect = {4500, 2880, 1680, 420}, .text = "Chiudi"},
+        {.kind = K::Button,
+         .name = "cdmchiudi",
+         .rect = {4500, 2880, 1680, 420},
+         .text = TR("ondalab", "Chiudi")},
     };
 }
 
 }  // namespace
 
 Frminfoloop::Frminfoloop(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "Informazioni", .rect = {0, 0, 7930, 4320}, .defaultButton = {}},
+    : Form(wb,
+           {.name = kName,
+            .caption = TR("ondalab", "Informazioni"),
+            .rect = {0, 0, 7930, 4320},
+            .defaultButton = {}},
            infoControls()) {
     onClick(ctl("cdmchiudi"), &Frminfoloop::cdmchiudi_Click);
 }
@@ -306,17 +328,22 @@ void Frminfoloop::Form_Load() {
 Frmhelpcondensatore::Frmhelpcondensatore(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Condensatore d'accoppiamento",
+            .caption = TR("ondalab", "Condensatore d'accoppiamento"),
             .rect = {0, 0, 5400, 2700},
             .defaultButton = {}},
            {{.kind = ControlKind::Label,
              .name = "Label1",
              .rect = {240, 240, 4800, 1200},
-             .text = "Il condensatore di accoppiamento è quello previsto nell'ipotesi di accoppiamento della "
-                     "linea "
-                     "coassiale al loop  con il metodo capacitivo",
+             .text =
+                 TR("ondalab",
+                    "Il condensatore di accoppiamento è quello previsto nell'ipotesi di accoppiamento della "
+                    "linea "
+                    "coassiale al loop  con il metodo capacitivo"),
              .font = {.points = 10}},
-            {.kind = ControlKind::Button, .name = "cmdok", .rect = {1920, 1680, 1440, 420}, .text = "O K"}}) {
+            {.kind = ControlKind::Button,
+             .name = "cmdok",
+             .rect = {1920, 1680, 1440, 420},
+             .text = TR("ondalab", "O K")}}) {
     onClick(ctl("cmdok"), &Frmhelpcondensatore::cmdok_Click);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/capacitors/plate.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 
 namespace ondalab {
@@ -15,11 +16,11 @@ struct Dielectric {
 };
 
 const std::array<Dielectric, 5> kDielectrics = {{
-    {"ARIA", plate::kAir},
-    {"MICA", plate::kMica},
-    {"CELLULOIDE", plate::kCelluloid},
-    {"CERAMICA", plate::kCeramic},
-    {"VETRONITE", plate::kGlassEpoxy},
+    {TR("frmcostruzionecondensatori", "ARIA"), plate::kAir},
+    {TR("frmcostruzionecondensatori", "MICA"), plate::kMica},
+    {TR("frmcostruzionecondensatori", "CELLULOIDE"), plate::kCelluloid},
+    {TR("frmcostruzionecondensatori", "CERAMICA"), plate::kCeramic},
+    {TR("frmcostruzionecondensatori", "VETRONITE"), plate::kGlassEpoxy},
 }};
 
 std::vector<ControlSpec> plateControls() {
@@ -29,8 +30,8 @@ std::vector<ControlSpec> plateControls() {
     c.push_back({.kind = K::Frame,
                  .name = "frame1",
                  .rect = {240, 2280, 2400, 2280},
-                 .text = "DIELETTRICO",
-                 .tooltip = "valore della costante dielettrica"});
+                 .text = TR("frmcostruzionecondensatori", "DIELETTRICO"),
+                 .tooltip = TR("frmcostruzionecondensatori", "valore della costante dielettrica")});
     for (size_t i = 0; i < kDielectrics.size(); ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -41,42 +42,52 @@ std::vector<ControlSpec> plateControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 120, 8400, 900},
-         .text = "E' ormai raro che ci si debba cimentare nella costruzione di condensatori, sia fissi che "
-                 "variabili.  Tuttavia può essere a volte necessario, per esempio nell'ipotesi di "
-                 "realizzazione di antenne EH o trappolate. Conoscendo la superficie e la distanza delle "
-                 "armature si può calcolare la capacità .",
+         .text =
+             TR("frmcostruzionecondensatori",
+                "E' ormai raro che ci si debba cimentare nella costruzione di condensatori, sia fissi che "
+                "variabili.  Tuttavia può essere a volte necessario, per esempio nell'ipotesi di "
+                "realizzazione di antenne EH o trappolate. Conoscendo la superficie e la distanza delle "
+                "armature si può calcolare la capacità ."),
          .fore = colors::darkBlue});
     addInputRow(c, {.label = "Label2",
-                    .caption = "SUPERFICIE DELL'ARMATURA, OSSIA SEZIONE DEL DIELETTRICO   in cmq",
+                    .caption = TR("frmcostruzionecondensatori",
+                                  "SUPERFICIE DELL'ARMATURA, OSSIA SEZIONE DEL DIELETTRICO   in cmq"),
                     .box = "txtsuperficie",
                     .top = 1140,
                     .labelWidth = 6500,
                     .boxLeft = 6900,
                     .boxWidth = 1300,
-                    .tooltip = "in centimetri quadri"});
+                    .tooltip = TR("frmcostruzionecondensatori", "in centimetri quadri")});
     addInputRow(c, {.label = "Label3",
-                    .caption = "DISTANZA DELLE ARMATURE, OSSIA SPESSORE DEL DIELETTRICO   in mm",
+                    .caption = TR("frmcostruzionecondensatori",
+                                  "DISTANZA DELLE ARMATURE, OSSIA SPESSORE DEL DIELETTRICO   in mm"),
                     .box = "txtdistanza",
                     .top = 1620,
                     .labelWidth = 6500,
                     .boxLeft = 6900,
                     .boxWidth = 1300,
-                    .tooltip = "in millimetri"});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {3000, 2400, 1800, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5200, 2400, 1800, 450}, .text = "E S C I"});
+                    .tooltip = TR("frmcostruzionecondensatori", "in millimetri")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {3000, 2400, 1800, 450},
+                 .text = TR("frmcostruzionecondensatori", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5200, 2400, 1800, 450},
+                 .text = TR("frmcostruzionecondensatori", "E S C I")});
     c.push_back(
         {.kind = K::Label, .name = "lblcapacità", .rect = {3000, 3050, 5600, 300}, .font = {.bold = true}});
     c.push_back({.kind = K::Frame,
                  .name = "Frame2",
                  .rect = {3000, 3520, 5600, 1040},
-                 .text = "Tensione di scarica teorica in aria (secca)"});
+                 .text = TR("frmcostruzionecondensatori", "Tensione di scarica teorica in aria (secca)")});
     const auto row = [&](const char* name, const char* text, int left, int top, int width) {
         c.push_back({.kind = K::Label, .name = name, .rect = {left, top, width, 260}, .text = text});
     };
-    row("Label4", "Tensione di scarica", 3120, 3820, 1700);
-    row("Label6", "1800 V  3000 V  3500 V  4000 V  5000 V", 4900, 3820, 3600);
-    row("Label5", "Spaziatura in mm", 3120, 4180, 1700);
+    row("Label4", TR("frmcostruzionecondensatori", "Tensione di scarica"), 3120, 3820, 1700);
+    row("Label6", TR("frmcostruzionecondensatori", "1800 V  3000 V  3500 V  4000 V  5000 V"), 4900, 3820,
+        3600);
+    row("Label5", TR("frmcostruzionecondensatori", "Spaziatura in mm"), 3120, 4180, 1700);
     row("Label7", "1,3    1,8      2     2,5    3,5  ", 4900, 4180, 3600);
     return c;
 }
@@ -86,7 +97,7 @@ std::vector<ControlSpec> plateControls() {
 Frmcostruzionecondensatori::Frmcostruzionecondensatori(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "COSTRUZIONE CONDENSATORI",
+            .caption = TR("frmcostruzionecondensatori", "COSTRUZIONE CONDENSATORI"),
             .rect = {0, 0, 8880, 5130},
             .faultFocus = "txtsuperficie"},
            plateControls()) {
@@ -101,7 +112,8 @@ void Frmcostruzionecondensatori::cmdcalcola_Click() {
     const double s = num(txtsuperficie_), d = num(txtdistanza_);
     if (!missingDataOk(s * d, txtsuperficie_, Negative::Refused)) return;
     const std::string pf = shortT(plate::capacitance(k_, s, d));
-    lblcapacita_.setText("LA CAPACITA' DEL CONDENSATORE E' CIRCA : " + pf + "  pF");
+    lblcapacita_.setText(
+        compose(tr("frmcostruzionecondensatori", "LA CAPACITA' DEL CONDENSATORE E' CIRCA : %1  pF"), {pf}));
 }
 
 }  // namespace ondalab

@@ -1,6 +1,7 @@
 #include "calc/capacitors/ripple_form.h"
 
 #include "calc/capacitors/ripple.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -35,36 +36,40 @@ std::vector<ControlSpec> rippleControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {120, 60, 4800, 1680},
-         .text = "L'ondulazione residua (RIPPLE) presente all'uscita di un ponte raddrizzatore, aumenta con "
-                 "il crescere della corrente e può essere ridotta aumentando la capacità del condensatore "
-                 "elettrolitico di livellamento. Una capacità troppo elevata è tuttavia causa di una elevata "
-                 "corrente in fase di accensione dell'alimentatore, con possibile danno per i diodi se non "
-                 "sono di potenza adeguata."});
+         .text =
+             TR("frmripple",
+                "L'ondulazione residua (RIPPLE) presente all'uscita di un ponte raddrizzatore, aumenta con "
+                "il crescere della corrente e può essere ridotta aumentando la capacità del condensatore "
+                "elettrolitico di livellamento. Una capacità troppo elevata è tuttavia causa di una elevata "
+                "corrente in fase di accensione dell'alimentatore, con possibile danno per i diodi se non "
+                "sono di potenza adeguata.")});
     c.push_back(
         {.kind = K::Label,
          .name = "Label2",
          .rect = {120, 1740, 4800, 1050},
-         .text = "La situazione ottimale è pertanto quella che prevede un dimensionamento dell'elettrolitico "
-                 "tale da ridurre il ripple a valori accettabili, senza danneggiare i diodi. Fissata la "
-                 "percentuale di ripple, si ricava il valore del condensatore."});
+         .text =
+             TR("frmripple",
+                "La situazione ottimale è pertanto quella che prevede un dimensionamento dell'elettrolitico "
+                "tale da ridurre il ripple a valori accettabili, senza danneggiare i diodi. Fissata la "
+                "percentuale di ripple, si ricava il valore del condensatore.")});
     const InputRow rows[] = {
         {.label = "Label6",
-         .caption = "PERCENTUALE DI RIPPLE PREVISTA :",
+         .caption = TR("frmripple", "PERCENTUALE DI RIPPLE PREVISTA :"),
          .box = "txtpercentuale",
          .top = 150,
-         .tooltip = "inserisci percentuale ",
+         .tooltip = TR("frmripple", "inserisci percentuale "),
          .text = "2"},
         {.label = "Label7",
-         .caption = "TENSIONE CC ALL'USCITA DEL PONTE",
+         .caption = TR("frmripple", "TENSIONE CC ALL'USCITA DEL PONTE"),
          .box = "txtvolt",
          .top = 750,
-         .tooltip = "inserisci Volt",
+         .tooltip = TR("frmripple", "inserisci Volt"),
          .text = "18"},
         {.label = "lblcorrente",
-         .caption = "CORRENTE IN AMPERE :",
+         .caption = TR("frmripple", "CORRENTE IN AMPERE :"),
          .box = "txtcorrente",
          .top = 1350,
-         .tooltip = "massima corrente prevista"},
+         .tooltip = TR("frmripple", "massima corrente prevista")},
     };
     for (InputRow row : rows) {
         row.labelLeft = 5100;
@@ -78,13 +83,20 @@ std::vector<ControlSpec> rippleControls() {
         {.kind = K::Label,
          .name = "Label8",
          .rect = {5100, 2000, 3250, 700},
-         .text = "il RIPPLE è definito come il rapporto tra il valore efficace della componente alternata e "
-                 "la componente continua",
+         .text =
+             TR("frmripple",
+                "il RIPPLE è definito come il rapporto tra il valore efficace della componente alternata e "
+                "la componente continua"),
          .fore = colors::darkBlue,
          .font = {.italic = true}});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {5300, 2950, 1400, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {6900, 2950, 1400, 450}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {5300, 2950, 1400, 450},
+                 .text = TR("frmripple", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {6900, 2950, 1400, 450},
+                 .text = TR("frmripple", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kImage, bridgeSketch()));
     const auto onSketch = [&](const char* name, const char* text, int x, int y, int width) {
         c.push_back({.kind = K::Label,
@@ -93,10 +105,10 @@ std::vector<ControlSpec> rippleControls() {
                      .text = text,
                      .font = {.bold = true}});
     };
-    onSketch("Label3", "AC", 60, 180, 400);
-    onSketch("Label4", "C", 2750, 330, 250);
+    onSketch("Label3", TR("frmripple", "AC"), 60, 180, 400);
+    onSketch("Label4", TR("frmripple", "C"), 2750, 330, 250);
     onSketch("lblC", "", 2750, 600, 1000);
-    onSketch("Label5", "CC", 3550, 330, 450);
+    onSketch("Label5", TR("frmripple", "CC"), 3550, 330, 450);
     onSketch("lblV", "", 3550, 600, 1100);
     for (int i = 0; const char* name : {"lblVeff", "lblVp", "lblVpp", "lblelettrolitico"})
         c.push_back({.kind = K::Label,
@@ -112,7 +124,7 @@ std::vector<ControlSpec> rippleControls() {
 Frmripple::Frmripple(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Dimensionamento del condensatore anti ripple",
+            .caption = TR("frmripple", "Dimensionamento del condensatore anti ripple"),
             .rect = {0, 0, kWidth, 5700},
             .faultFocus = "txtpercentuale"},
            rippleControls()) {
@@ -135,10 +147,10 @@ void Frmripple::cmdcalcola_Click() {
     const std::string volts = general(v), microfarad = shortT(r.microfarad);
     lblV_.setText(volts);
     lblC_.setText(microfarad);
-    lblVeff_.setText("VOLT EFFICACI DEL RIPPLE = " + rms);
-    lblVp_.setText("VOLT DI PICCO DEL RIPPLE = " + peak);
-    lblVpp_.setText("VOLT PICCO-PICCO DEL RIPPLE = " + peakToPeak);
-    lblelettrolitico_.setText("CAPACITA' IN microFarad : " + microfarad);
+    lblVeff_.setText(compose(tr("frmripple", "VOLT EFFICACI DEL RIPPLE = %1"), {rms}));
+    lblVp_.setText(compose(tr("frmripple", "VOLT DI PICCO DEL RIPPLE = %1"), {peak}));
+    lblVpp_.setText(compose(tr("frmripple", "VOLT PICCO-PICCO DEL RIPPLE = %1"), {peakToPeak}));
+    lblelettrolitico_.setText(compose(tr("frmripple", "CAPACITA' IN microFarad : %1"), {microfarad}));
     for (Control* line : {&lblVeff_, &lblVp_, &lblVpp_, &lblelettrolitico_}) line->setVisible(true);
 }
 

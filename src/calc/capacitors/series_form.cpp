@@ -1,5 +1,6 @@
 #include "calc/capacitors/series_form.h"
 
+#include "common/catalogue.h"
 #include "common/schematic.h"
 
 namespace ondalab {
@@ -20,20 +21,21 @@ const PairTexts kTexts = {
     .box2 = "txtC2",
     .label1 = "lblC1",
     .label2 = "lblC2",
-    .caption1 = "picoFarad primo condensatore",
-    .caption2 = "picoFarad secondo condensatore",
-    .boxTooltip = "separare i decimali con il punto del tastierino",
+    .caption1 = TR("frmcondensatori", "picoFarad primo condensatore"),
+    .caption2 = TR("frmcondensatori", "picoFarad secondo condensatore"),
+    .boxTooltip = TR("frmcondensatori", "separare i decimali con il punto del tastierino"),
     .result = "lblCT",
-    .prefix = "Capacità risultante  :  ",
-    .unit = " pFarad",
+    .prefix = TR("frmcondensatori", "Capacità risultante  :  "),
+    .unit = TR("frmcondensatori", " pFarad"),
     .part1 = "pico1",
     .part2 = "pico2",
-    .partName1 = "C 1",
-    .partName2 = "C 2",
-    .note =
+    .partName1 = TR("frmcondensatori", "C 1"),
+    .partName2 = TR("frmcondensatori", "C 2"),
+    .note = TR(
+        "frmcondensatori",
         "La capacità complessiva di più condensatori in serie è sempre inferiore al valore del più piccolo "
-        "dei condensatori collegati",
-    .exitTooltip = "esce dall'applicazione",
+        "dei condensatori collegati"),
+    .exitTooltip = TR("frmcondensatori", "esce dall'applicazione"),
 };
 
 }  // namespace
@@ -41,7 +43,7 @@ const PairTexts kTexts = {
 Frmcondensatori::Frmcondensatori(Workbench& wb)
     : PairForm(wb,
                {.name = kName,
-                .caption = "CONDENSATORI IN SERIE",
+                .caption = TR("frmcondensatori", "CONDENSATORI IN SERIE"),
                 .rect = {0, 0, 6780, 4560},
                 .faultFocus = "txtC1"},
                kTexts,

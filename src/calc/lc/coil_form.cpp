@@ -12,7 +12,8 @@ namespace ondalab {
 
 namespace {
 
-constexpr std::array<const char*, 2> kInputCaptions = {"induttanza in uH :", "numero di spire :"};
+constexpr std::array<const char*, 2> kInputCaptions = {TR("frmbobine", "induttanza in uH :"),
+                                                       TR("frmbobine", "numero di spire :")};
 constexpr Mask kTurnsMask = "#,##0.#";
 
 // A coil wound on its former, with the diameter and the length marked.
@@ -27,10 +28,10 @@ Picture coilSketch() {
     d.wire({right + 60, top}, {right + 400, top});
     // the diameter D at the left, the length S below
     d.wire({280, top}, {280, bottom}).wire({200, top}, {360, top}).wire({200, bottom}, {360, bottom});
-    d.text({60, top + 130}, "D");
+    d.text({60, top + 130}, TR("frmbobine", "D"));
     d.wire({left, bottom + 170}, {right, bottom + 170});
     d.wire({left, bottom + 90}, {left, bottom + 250}).wire({right, bottom + 90}, {right, bottom + 250});
-    d.text({(left + right) / 2 - 50, bottom + 200}, "S");
+    d.text({(left + right) / 2 - 50, bottom + 200}, TR("frmbobine", "S"));
     return d.picture();
 }
 
@@ -48,31 +49,35 @@ InputRow coilRow(InputRow row) {
 std::vector<ControlSpec> coilControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c = {
-        {.kind = K::Frame, .name = "Frame1", .rect = {120, 120, 3600, 1020}, .text = "Opzioni"},
+        {.kind = K::Frame,
+         .name = "Frame1",
+         .rect = {120, 120, 3600, 1020},
+         .text = TR("frmbobine", "Opzioni")},
         {.kind = K::Option,
          .name = "Option1(0)",
          .rect = {240, 400, 3400, 300},
-         .text = "Trovare il numero delle spire",
+         .text = TR("frmbobine", "Trovare il numero delle spire"),
          .group = "Frame1"},
         {.kind = K::Option,
          .name = "Option1(1)",
          .rect = {240, 740, 3400, 300},
-         .text = "Trovare il valore dell'Induttanza",
+         .text = TR("frmbobine", "Trovare il valore dell'Induttanza"),
          .group = "Frame1"},
         schematic::imageControl("Image1", {3960, 120, 3000, 1260}, coilSketch()),
     };
     addInputRow(c, coilRow({.label = "lblinput", .box = "txtinput", .top = 1430}));
     addInputRow(c, coilRow({.label = "lbldiametro",
-                            .caption = "diametro interno in millimetri",
+                            .caption = TR("frmbobine", "diametro interno in millimetri"),
                             .box = "txtdiametro",
                             .top = 1850,
-                            .tooltip = "diametro del supporto",
-                            .labelTooltip = "calcolato al centro spira"}));
-    addInputRow(c, coilRow({.label = "lbllunghezza",
-                            .caption = "lunghezza bobina  in millimetri",
-                            .box = "txtlunghezza",
-                            .top = 2270,
-                            .tooltip = "digitare un dato compatibile con la sezione del filo"}));
+                            .tooltip = TR("frmbobine", "diametro del supporto"),
+                            .labelTooltip = TR("frmbobine", "calcolato al centro spira")}));
+    addInputRow(
+        c, coilRow({.label = "lbllunghezza",
+                    .caption = TR("frmbobine", "lunghezza bobina  in millimetri"),
+                    .box = "txtlunghezza",
+                    .top = 2270,
+                    .tooltip = TR("frmbobine", "digitare un dato compatibile con la sezione del filo")}));
     // The list's type is named: clang 14's libc++ would otherwise try a
     // string constructor on it and fail to compile.
     c.insert(
@@ -88,26 +93,36 @@ std::vector<ControlSpec> coilControls() {
              .rect = {120, 3240, 4900, 330},
              .visible = false,
              .border = true},
-            {.kind = K::Button, .name = "cmdcalcola", .rect = {5300, 2780, 1700, 400}, .text = "CALCOLA"},
-            {.kind = K::Button, .name = "cmdesci", .rect = {5300, 3220, 1700, 400}, .text = "ESCI"},
+            {.kind = K::Button,
+             .name = "cmdcalcola",
+             .rect = {5300, 2780, 1700, 400},
+             .text = TR("frmbobine", "CALCOLA")},
+            {.kind = K::Button,
+             .name = "cmdesci",
+             .rect = {5300, 3220, 1700, 400},
+             .text = TR("frmbobine", "ESCI")},
             {.kind = K::Label,
              .name = "Label1",
              .rect = {120, 3760, 6900, 820},
-             .text =
+             .text = TR(
+                 "frmbobine",
                  "Le bobine si intendono monostrato senza schermo e senza nucleo. Il massimo Q si ottiene "
                  "con un "
                  "rapporto L/D circa = 2. I valori ottenuti sono teorici e si discosteranno sempre di più da "
                  "quelli "
-                 "reali con l'aumentare della frequenza, in particolare oltre i 30/40 MHz."},
+                 "reali con l'aumentare della frequenza, in particolare oltre i 30/40 MHz.")},
             {.kind = K::Label,
              .name = "Label2",
              .rect = {120, 4640, 6900, 440},
-             .text = "La formula adottata è quella proposta dal \"The Radio Amateur's Hand Book ARRL\" ed è "
-                     "indipendente dal diametro del conduttore"},
+             .text =
+                 TR("frmbobine",
+                    "La formula adottata è quella proposta dal \"The Radio Amateur's Hand Book ARRL\" ed è "
+                    "indipendente dal diametro del conduttore")},
             {.kind = K::Label,
              .name = "Label3",
              .rect = {120, 5140, 6900, 440},
-             .text = "La lunghezza della bobina deve essere compatibile con la sezione del conduttore"},
+             .text = TR("frmbobine",
+                        "La lunghezza della bobina deve essere compatibile con la sezione del conduttore")},
         });
     return c;
 }
@@ -117,7 +132,7 @@ std::vector<ControlSpec> coilControls() {
 Frmbobine::Frmbobine(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "CALCOLO BOBINE MONOSTRATO IN ARIA PER STADI NON DI POTENZA",
+            .caption = TR("frmbobine", "CALCOLO BOBINE MONOSTRATO IN ARIA PER STADI NON DI POTENZA"),
             .rect = {0, 0, 7800, 6100},
             .faultFocus = "txtinput"},
            coilControls()) {
@@ -129,7 +144,7 @@ Frmbobine::Frmbobine(Workbench& wb)
 void Frmbobine::Option1_Click(int index) {
     lbloutput_.setVisible(false);
     lbllunghezzafilo_.setVisible(false);
-    lblinput_.setText(kInputCaptions[static_cast<size_t>(index)]);
+    lblinput_.setText(tr(kName, kInputCaptions[static_cast<size_t>(index)]));
 }
 
 void Frmbobine::cmdcalcola_Click() {
@@ -141,12 +156,14 @@ void Frmbobine::cmdcalcola_Click() {
         if (option1_[0]->checked()) {  // x is the inductance in microhenry
             const std::string turns = masked(coil::turnsFor(x, d, s), kTurnsMask);
             const double rounded = readRegional(turns, fmt());  // the wire is wound for the turns shown
-            output = "numero di spire  :   " + turns + " in aria";
-            wire = "lunghezza del filo: " + general(coil::wireLengthCm(rounded, d)) + " cm.";
+            output = compose(tr("frmbobine", "numero di spire  :   %1 in aria"), {turns});
+            wire = compose(tr("frmbobine", "lunghezza del filo: %1 cm."),
+                           {general(coil::wireLengthCm(rounded, d))});
         } else {  // x is the number of turns
             const double l = finite(toSingle(roundThrough(coil::inductanceOf(x, d, s), kTurnsMask)));
-            output = "microHenry :   " + shortT(l);
-            wire = "lunghezza del filo : " + general(coil::wireLengthCm(x, d)) + " cm.";
+            output = compose(tr("frmbobine", "microHenry :   %1"), {shortT(l)});
+            wire =
+                compose(tr("frmbobine", "lunghezza del filo : %1 cm."), {general(coil::wireLengthCm(x, d))});
         }
         lbloutput_.setText(output);
         lbllunghezzafilo_.setText(wire);

@@ -14,27 +14,29 @@ using filters::Pass;
 
 const FilterTexts kLowPass = {
     .name = Frmpassabasso::kName,
-    .caption = "FILTRI PASSA BASSO",
-    .piTitle = "filtro a PI- GRECO",
-    .tTitle = "filtro a T",
-    .frequency = "FREQUENZA DI TAGLIO IN MHz :",
-    .impedance = "IMPEDENZA (di solito = 50 ohm)",
+    .caption = TR("ondalab", "FILTRI PASSA BASSO"),
+    .piTitle = TR("ondalab", "filtro a PI- GRECO"),
+    .tTitle = TR("ondalab", "filtro a T"),
+    .frequency = TR("ondalab", "FREQUENZA DI TAGLIO IN MHz :"),
+    .impedance = TR("ondalab", "IMPEDENZA (di solito = 50 ohm)"),
     .note =
-        "L'attenuazione teorica è di 24 dB x ottava.Qualora l'attenuazione di una singola cella non fosse "
-        "sufficiente, occorrerà collegare in serie due o più celle.",
+        TR("ondalab",
+           "L'attenuazione teorica è di 24 dB x ottava.Qualora l'attenuazione di una singola cella non fosse "
+           "sufficiente, occorrerà collegare in serie due o più celle."),
     .titleAt = {1200, 720},
 };
 
 const FilterTexts kHighPass = {
     .name = Frmpassaalto::kName,
-    .caption = "FILTRI PASSA ALTO",
-    .piTitle = "FILTRO a P-GRECO",
-    .tTitle = "FILTRO a T",
-    .frequency = "FREQUENZA DI TAGLIO IN MHz",
-    .impedance = "IMPEDENZA (di solito = 50 Ohm)",
-    .note =
+    .caption = TR("ondalab", "FILTRI PASSA ALTO"),
+    .piTitle = TR("ondalab", "FILTRO a P-GRECO"),
+    .tTitle = TR("ondalab", "FILTRO a T"),
+    .frequency = TR("ondalab", "FREQUENZA DI TAGLIO IN MHz"),
+    .impedance = TR("ondalab", "IMPEDENZA (di solito = 50 Ohm)"),
+    .note = TR(
+        "ondalab",
         "L'attenuazione teorica è di 24 db x ottava. Qualora l'attenuazione di una singola cella non fosse "
-        "sufficiente, occorrerà collegare in serie due o più celle.",
+        "sufficiente, occorrerà collegare in serie due o più celle."),
     .titleAt = {940, 640},
 };
 
@@ -87,8 +89,8 @@ Picture cellSketch(Pass pass, Cell cell) {
         d.ellipse({x - 50, bottom - 50}, {x + 50, bottom + 50}, true, colors::white);
     }
     d.ground({(left + right) / 2, bottom + 120});
-    d.text({left - 100, bottom + 200}, "ingresso");
-    d.text({right - 500, bottom + 200}, "uscita");
+    d.text({left - 100, bottom + 200}, TR("ondalab", "ingresso"));
+    d.text({right - 500, bottom + 200}, TR("ondalab", "uscita"));
     return d.picture();
 }
 
@@ -96,7 +98,7 @@ Picture cellSketch(Pass pass, Cell cell) {
 ControlSpec cellImage(std::string name, int left, Picture cell) {
     ControlSpec c = schematic::imageControl(
         std::move(name), {left, kPicturePlace.y, kPictureWidth, kPictureHeight}, std::move(cell));
-    c.tooltip = "clicca su di me";
+    c.tooltip = TR("ondalab", "clicca su di me");
     c.clickable = true;  // the cell is chosen by clicking it, or from the keyboard
     return c;
 }
@@ -108,7 +110,7 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
         {.kind = K::Label,
          .name = "lblistruzione",
          .rect = {240, 180, 8800, 360},
-         .text = "PER I CALCOLI CLICCA SUL TIPO DI FILTRO PRESCELTO",
+         .text = TR("ondalab", "PER I CALCOLI CLICCA SUL TIPO DI FILTRO PRESCELTO"),
          .fore = colors::red,
          .font = {.bold = true},
          .align = Align::Center},
@@ -117,7 +119,7 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
          .name = "lblpigreco",
          .rect = {t.titleAt.x, t.titleAt.y, 2400, 300},
          .text = t.piTitle,
-         .tooltip = "clicca sul circuito",
+         .tooltip = TR("ondalab", "clicca sul circuito"),
          .fore = colors::blue,
          .font = {.bold = true}},
         cellImage("Image2", kRightPictureLeft, cellSketch(pass, Cell::T)),
@@ -125,7 +127,7 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
          .name = "lblT",
          .rect = {tRight.x, tRight.y, 2400, 300},
          .text = t.tTitle,
-         .tooltip = "clicca sul circuito",
+         .tooltip = TR("ondalab", "clicca sul circuito"),
          .fore = colors::blue,
          .font = {.bold = true}},
         // the data-entry controls wait, hidden, under the pictures until a cell is chosen
@@ -140,12 +142,18 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
          .rect = {240, 3450, 8900, 620},
          .text = t.note,
          .fore = colors::darkBlue},
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {600, 4200, 2200, 450}, .text = "CALCOLA"},
+        {.kind = K::Button,
+         .name = "cmdcalcola",
+         .rect = {600, 4200, 2200, 450},
+         .text = TR("ondalab", "CALCOLA")},
         {.kind = K::Button,
          .name = "cmdbobine",
          .rect = {3150, 4200, 3000, 450},
-         .text = "DATI COSTRUZIONE BOBINE"},
-        {.kind = K::Button, .name = "cmdesci", .rect = {6500, 4200, 2200, 450}, .text = "E S C I"},
+         .text = TR("ondalab", "DATI COSTRUZIONE BOBINE")},
+        {.kind = K::Button,
+         .name = "cmdesci",
+         .rect = {6500, 4200, 2200, 450},
+         .text = TR("ondalab", "E S C I")},
     };
 }
 
@@ -223,8 +231,8 @@ void FilterForm::cmdcalcola_Click() {
     lblcapacita_.move(4180, 2900);
     lblinduttanza_.setVisible(true);
     lblcapacita_.setVisible(true);
-    lblinduttanza_.setText("INDUTTANZA in microHENRY di L : " + l);
-    lblcapacita_.setText("CAPACITA' in picoFARAD di C : " + cText);
+    lblinduttanza_.setText(compose(tr("ondalab", "INDUTTANZA in microHENRY di L : %1"), {l}));
+    lblcapacita_.setText(compose(tr("ondalab", "CAPACITA' in picoFARAD di C : %1"), {cText}));
     lblnota_.setVisible(true);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/lc/reactance.h"
+#include "common/catalogue.h"
 #include "common/fault.h"
 #include "common/layout.h"
 
@@ -16,8 +17,10 @@ struct Mode {
 };
 
 const std::array<Mode, 2> kModes = {{
-    {"XL in Ohm = 6,28 x (Mhz x induttanza in uH)", {"Mhz", "microH", "XL Ohm"}},
-    {"XC in Ohm = 159.000 : (Mhz x pF)", {"Mhz", "picoF", "XC Ohm"}},
+    {TR("frmreattanza", "XL in Ohm = 6,28 x (Mhz x induttanza in uH)"),
+     {TR("frmreattanza", "Mhz"), TR("frmreattanza", "microH"), TR("frmreattanza", "XL Ohm")}},
+    {TR("frmreattanza", "XC in Ohm = 159.000 : (Mhz x pF)"),
+     {TR("frmreattanza", "Mhz"), TR("frmreattanza", "picoF"), TR("frmreattanza", "XC Ohm")}},
 }};
 
 constexpr Mask kResultMask = "#,##0.###";
@@ -25,17 +28,19 @@ constexpr Mask kResultMask = "#,##0.###";
 std::vector<ControlSpec> reattanzaControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back(
-        {.kind = K::Frame, .name = "Frame1", .rect = {240, 120, 5280, 780}, .text = "Tipo di Reattanza"});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {240, 120, 5280, 780},
+                 .text = TR("frmreattanza", "Tipo di Reattanza")});
     c.push_back({.kind = K::Option,
                  .name = "Option1(0)",
                  .rect = {420, 420, 2400, 330},
-                 .text = "Reattanza Induttiva",
+                 .text = TR("frmreattanza", "Reattanza Induttiva"),
                  .group = "Frame1"});
     c.push_back({.kind = K::Option,
                  .name = "Option1(1)",
                  .rect = {2940, 420, 2400, 330},
-                 .text = "Reattanza Capacitiva",
+                 .text = TR("frmreattanza", "Reattanza Capacitiva"),
                  .group = "Frame1"});
     c.push_back({.kind = K::Label,
                  .name = "lblfantasma",
@@ -58,10 +63,16 @@ std::vector<ControlSpec> reattanzaControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {240, 3180, 5280, 330},
-                 .text = "L'uso dei Mhz e dei micro Henry ottimizza il calcolo per le HF",
+                 .text = TR("frmreattanza", "L'uso dei Mhz e dei micro Henry ottimizza il calcolo per le HF"),
                  .align = Align::Center});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {960, 3660, 1600, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmnesci", .rect = {3240, 3660, 1600, 450}, .text = "ESCI"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {960, 3660, 1600, 450},
+                 .text = TR("frmreattanza", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmnesci",
+                 .rect = {3240, 3660, 1600, 450},
+                 .text = TR("frmreattanza", "ESCI")});
     return c;
 }
 
@@ -69,7 +80,10 @@ std::vector<ControlSpec> reattanzaControls() {
 
 Frmreattanza::Frmreattanza(Workbench& wb)
     : Form(wb,
-           {.name = kName, .caption = "Reattanza ", .rect = {0, 0, 5880, 4770}, .faultFocus = "txtinput(0)"},
+           {.name = kName,
+            .caption = TR("frmreattanza", "Reattanza "),
+            .rect = {0, 0, 5880, 4770},
+            .faultFocus = "txtinput(0)"},
            reattanzaControls()) {
     onClick("Option1", &Frmreattanza::Option1_Click);
     onClick(ctl("cmdcalcola"), &Frmreattanza::cmdcalcola_Click);
@@ -78,8 +92,8 @@ Frmreattanza::Frmreattanza(Workbench& wb)
 
 void Frmreattanza::Option1_Click(int index) {
     const Mode& m = kModes[static_cast<size_t>(index)];
-    lblfantasma_.setText(m.formula);
-    for (size_t i = 0; i < m.names.size(); ++i) lblinput_[i]->setText(m.names[i]);
+    lblfantasma_.setText(tr(kName, m.formula));
+    for (size_t i = 0; i < m.names.size(); ++i) lblinput_[i]->setText(tr(kName, m.names[i]));
 }
 
 void Frmreattanza::cmdcalcola_Click() {

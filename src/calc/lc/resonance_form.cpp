@@ -28,7 +28,7 @@ std::vector<ControlSpec> resonanceControls() {
     std::vector<ControlSpec> c;
     // the captions stand 50 twips lower than their boxes
     addInputRow(c, {.label = "lblinduttanza",
-                    .caption = "Induttanza in microHenry",
+                    .caption = TR("frmrisonanza", "Induttanza in microHenry"),
                     .box = "txtinduttanza",
                     .top = 250,
                     .labelWidth = 2400,
@@ -36,7 +36,7 @@ std::vector<ControlSpec> resonanceControls() {
                     .boxWidth = 1500,
                     .labelDrop = 50});
     addInputRow(c, {.label = "lblcapacità",
-                    .caption = "capacità in picoFarad",
+                    .caption = TR("frmrisonanza", "capacità in picoFarad"),
                     .box = "txtcapacità",
                     .top = 750,
                     .labelWidth = 2400,
@@ -48,12 +48,18 @@ std::vector<ControlSpec> resonanceControls() {
     c.insert(
         c.end(),
         std::initializer_list<ControlSpec>{
-            {.kind = K::Button, .name = "cmdcalcola", .rect = {4500, 200, 3000, 420}, .text = "CALCOLA"},
-            {.kind = K::Button, .name = "cdmesci", .rect = {4500, 700, 3000, 420}, .text = "ESCI"},
+            {.kind = K::Button,
+             .name = "cmdcalcola",
+             .rect = {4500, 200, 3000, 420},
+             .text = TR("frmrisonanza", "CALCOLA")},
+            {.kind = K::Button,
+             .name = "cdmesci",
+             .rect = {4500, 700, 3000, 420},
+             .text = TR("frmrisonanza", "ESCI")},
             {.kind = K::Button,
              .name = "cmdchiamabobine",
              .rect = {4500, 1200, 3000, 420},
-             .text = "DATI COSTRUZIONE BOBINE"},
+             .text = TR("frmrisonanza", "DATI COSTRUZIONE BOBINE")},
             schematic::imageControl("Image1", {5800, 1850, 1800, 1500}, tankSketch()),
             {.kind = K::Label, .name = "lbloutputfrequenza", .rect = {360, 2000, 5300, 330}},
             {.kind = K::Label, .name = "lbloutputmetri", .rect = {360, 2450, 5300, 330}},
@@ -61,9 +67,10 @@ std::vector<ControlSpec> resonanceControls() {
             {.kind = K::Label,
              .name = "lblfantasma",
              .rect = {360, 2600, 5300, 1000},
-             .text =
+             .text = TR(
+                 "frmrisonanza",
                  "COME RISULTATO DEL CALCOLO AVREMO LA FREQUENZA IN KHz, LA LUNGHEZZA D'ONDA IN METRI E LA "
-                 "RESISTENZA DEL CIRCUITO ACCORDATO IN RISONANZA",
+                 "RESISTENZA DEL CIRCUITO ACCORDATO IN RISONANZA"),
              .visible = false,
              .fore = colors::darkBlue,
              .font = {.bold = true}},
@@ -75,7 +82,10 @@ std::vector<ControlSpec> resonanceControls() {
 
 Frmrisonanza::Frmrisonanza(Workbench& wb)
     : Form(wb,
-           {.name = kName, .caption = "RISONANZA", .rect = {0, 0, 7920, 3900}, .faultFocus = "txtinduttanza"},
+           {.name = kName,
+            .caption = TR("frmrisonanza", "RISONANZA"),
+            .rect = {0, 0, 7920, 3900},
+            .faultFocus = "txtinduttanza"},
            resonanceControls()) {
     onClick(ctl("cmdcalcola"), &Frmrisonanza::cmdcalcola_Click);
     onClick(ctl("cmdchiamabobine"), &Frmrisonanza::cmdchiamabobine_Click);
@@ -93,9 +103,12 @@ void Frmrisonanza::cmdcalcola_Click() {
     const double c = num(txtcapacita_);
     if (!missingDataOk(l * c, txtinduttanza_)) return;
     const auto r = resonance::solve(l, c);
-    const std::string f = "Frequenza in Khz  :  " + masked(r.kilohertz, kResultMask);
-    const std::string w = "Lunghezza d'onda in mt. : " + masked(r.metres, kResultMask);
-    const std::string ohm = "Resistenza del circuito in risonanza : " + masked(r.resistance, kResultMask);
+    const std::string f =
+        compose(tr("frmrisonanza", "Frequenza in Khz  :  %1"), {masked(r.kilohertz, kResultMask)});
+    const std::string w =
+        compose(tr("frmrisonanza", "Lunghezza d'onda in mt. : %1"), {masked(r.metres, kResultMask)});
+    const std::string ohm = compose(tr("frmrisonanza", "Resistenza del circuito in risonanza : %1"),
+                                    {masked(r.resistance, kResultMask)});
     lbloutputfrequenza_.setText(f);
     lbloutputmetri_.setText(w);
     lbloutputresistenza_.setText(ohm);

@@ -4,6 +4,7 @@
 
 #include "calc/lc/rlc.h"
 #include "calc/lc/rlc_sketch.h"
+#include "common/catalogue.h"
 #include "common/fault.h"
 #include "common/layout.h"
 
@@ -20,11 +21,11 @@ constexpr int kHeight = 6840;
 const char* phaseText(rlc::Phase p) {
     switch (p) {
         case rlc::Phase::Leads:
-            return "TENSIONE IN ANTICIPO SULLA CORRENTE";
+            return TR("frmCircuitiRLC", "TENSIONE IN ANTICIPO SULLA CORRENTE");
         case rlc::Phase::Resonance:
-            return "CONDIZIONE DI RISONANZA";
+            return TR("frmCircuitiRLC", "CONDIZIONE DI RISONANZA");
         case rlc::Phase::Lags:
-            return "TENSIONE IN RITARDO SULLA CORRENTE";
+            return TR("frmCircuitiRLC", "TENSIONE IN RITARDO SULLA CORRENTE");
     }
     return "";
 }
@@ -41,31 +42,34 @@ InputRow rowAt(int left, InputRow row) {
 std::vector<ControlSpec> rlcControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {120, 120, 8235, 720},
-                 .text = "CONOSCENDO IL VALORE DELLA RESISTENZA, DELL' INDUTTANZA, DELLA CAPACITA' E DELLA "
-                         "FREQUENZA, SI PUO' RICAVARE IL VALORE DELL' IMPEDENZA TOTALE DEL CIRCUITO",
-                 .font = {.bold = true},
-                 .align = Align::Center});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 120, 8235, 720},
+         .text = TR("frmCircuitiRLC",
+                    "CONOSCENDO IL VALORE DELLA RESISTENZA, DELL' INDUTTANZA, DELLA CAPACITA' E DELLA "
+                    "FREQUENZA, SI PUO' RICAVARE IL VALORE DELL' IMPEDENZA TOTALE DEL CIRCUITO"),
+         .font = {.bold = true},
+         .align = Align::Center});
     // R and L on the left, C and F on the right; focus order R, C, L, F
-    addInputRow(
-        c,
-        rowAt(120, {.label = "lblresistenza", .caption = "RESISTENZA in Ohm :", .box = "txtR", .top = 1000}));
+    addInputRow(c, rowAt(120, {.label = "lblresistenza",
+                               .caption = TR("frmCircuitiRLC", "RESISTENZA in Ohm :"),
+                               .box = "txtR",
+                               .top = 1000}));
     addInputRow(c, rowAt(4320, {.label = "lblcapacità",
-                                .caption = "CAPACITA' in pF :",
+                                .caption = TR("frmCircuitiRLC", "CAPACITA' in pF :"),
                                 .box = "txtC",
                                 .top = 1000,
-                                .tooltip = "campo obbligato"}));
-    addInputRow(
-        c,
-        rowAt(120,
-              {.label = "lblinduttanza", .caption = "INDUTTANZA in microH :", .box = "txtL", .top = 1480}));
+                                .tooltip = TR("frmCircuitiRLC", "campo obbligato")}));
+    addInputRow(c, rowAt(120, {.label = "lblinduttanza",
+                               .caption = TR("frmCircuitiRLC", "INDUTTANZA in microH :"),
+                               .box = "txtL",
+                               .top = 1480}));
     addInputRow(c, rowAt(4320, {.label = "lblfrequenza",
-                                .caption = "FREQUENZA in MHz :",
+                                .caption = TR("frmCircuitiRLC", "FREQUENZA in MHz :"),
                                 .box = "txtF",
                                 .top = 1480,
-                                .tooltip = "campo obbligato"}));
+                                .tooltip = TR("frmCircuitiRLC", "campo obbligato")}));
     const char* results[] = {"lblreattanzaInduttiva", "lblreattanzaCapacitiva", "lblreattanzatotale",
                              "lblanticipo",           "lblImpedenzaserie",      "lblimpedenzaparallelo",
                              "lblsfasamento"};
@@ -77,25 +81,25 @@ std::vector<ControlSpec> rlcControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {5460, 2100, rlc_sketch::kSeriesWidth, 255},
-                 .text = "R L C in serie",
+                 .text = TR("frmCircuitiRLC", "R L C in serie"),
                  .align = Align::Center});
     c.push_back({.kind = K::Label,
                  .name = "Label3",
                  .rect = {5460, 3240, rlc_sketch::kParallelWidth, 255},
-                 .text = "R L C in parallelo",
+                 .text = TR("frmCircuitiRLC", "R L C in parallelo"),
                  .align = Align::Center});
     c.push_back(rlc_sketch::seriesImage("Image1", {5460, 2400}));
     c.push_back(rlc_sketch::parallelImage("Image2", {5460, 3540}));
     c.push_back({.kind = K::Button,
                  .name = "cmdcalcola",
                  .rect = {1800, 5520, 1800, 500},
-                 .text = "CALCOLA",
-                 .tooltip = "CALCOLA IL VALORE DELL'IMPEDENZA"});
+                 .text = TR("frmCircuitiRLC", "CALCOLA"),
+                 .tooltip = TR("frmCircuitiRLC", "CALCOLA IL VALORE DELL'IMPEDENZA")});
     c.push_back({.kind = K::Button,
                  .name = "cmdesci",
                  .rect = {4800, 5520, 1800, 500},
-                 .text = "E S C I",
-                 .tooltip = "ESCE DALL'APPLICAZIONE"});
+                 .text = TR("frmCircuitiRLC", "E S C I"),
+                 .tooltip = TR("frmCircuitiRLC", "ESCE DALL'APPLICAZIONE")});
     return c;
 }
 
@@ -104,7 +108,7 @@ std::vector<ControlSpec> rlcControls() {
 FrmCircuitiRLC::FrmCircuitiRLC(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "CALCOLO IMPEDENZA DI CIRCUITI CON R L C",
+            .caption = TR("frmCircuitiRLC", "CALCOLO IMPEDENZA DI CIRCUITI CON R L C"),
             .rect = {0, 0, kWidth, kHeight},
             .faultFocus = "txtR"},
            rlcControls()) {
@@ -134,13 +138,15 @@ void FrmCircuitiRLC::cmdcalcola_Click() {
     const double phi = toSingle(rlc::phaseRadians(x, r));
     const double angle = toSingle(roundThrough(rlc::degrees(phi), kAngleMask));
 
-    lblreattanzaInduttiva_.setText("REATTANZA INDUTTIVA = " + tl + " OHM");
-    lblreattanzaCapacitiva_.setText("REATTANZA CAPACITIVA = " + tc + " OHM");
-    lblreattanzatotale_.setText("REATTANZA TOTALE = " + masked(x, kTotalMask) + " OHM");
-    lblanticipo_.setText(phaseText(rlc::phaseOf(x)));
-    lblImpedenzaserie_.setText("IMPEDENZA TOT. SERIE = " + series + " OHM");
-    lblimpedenzaparallelo_.setText("IMPEDENZA TOT. PARALLELO = " + general(parallel) + " OHM");
-    lblsfasamento_.setText("LO SFASAMENTO E' DI : " + shortT(angle) + " gradi");
+    lblreattanzaInduttiva_.setText(compose(tr("frmCircuitiRLC", "REATTANZA INDUTTIVA = %1 OHM"), {tl}));
+    lblreattanzaCapacitiva_.setText(compose(tr("frmCircuitiRLC", "REATTANZA CAPACITIVA = %1 OHM"), {tc}));
+    lblreattanzatotale_.setText(
+        compose(tr("frmCircuitiRLC", "REATTANZA TOTALE = %1 OHM"), {masked(x, kTotalMask)}));
+    lblanticipo_.setText(tr(kName, phaseText(rlc::phaseOf(x))));
+    lblImpedenzaserie_.setText(compose(tr("frmCircuitiRLC", "IMPEDENZA TOT. SERIE = %1 OHM"), {series}));
+    lblimpedenzaparallelo_.setText(
+        compose(tr("frmCircuitiRLC", "IMPEDENZA TOT. PARALLELO = %1 OHM"), {general(parallel)}));
+    lblsfasamento_.setText(compose(tr("frmCircuitiRLC", "LO SFASAMENTO E' DI : %1 gradi"), {shortT(angle)}));
 }
 
 }  // namespace ondalab

@@ -1,15 +1,16 @@
 #include "calc/lc/rlc_sketch.h"
 
+#include "common/catalogue.h"
 #include "common/schematic.h"
 
 namespace ondalab::rlc_sketch {
 
 namespace {
 
-constexpr int kPixel = 15;          // one pixel at 96 dpi
-constexpr int kLetterInset = 90;    // a part letter starts here in its 300-twip slot
-constexpr int kSeriesHeight = 720;  // down to the foot of the letters
-constexpr int kParallelRise = 150;  // the top letter stands this much above the rails' box
+constexpr int kPixel = 15;             // one pixel at 96 dpi
+constexpr int kLetterInset = 90;       // a part letter starts here in its 300-twip slot
+constexpr int kSeriesHeight = 720;     // down to the foot of the letters
+constexpr int kParallelRise = 150;     // the top letter stands this much above the rails' box
 constexpr int kParallelHeight = 1575;  // down to the foot of the capacitor plates
 
 // Thin black strokes; a box's far corner is inclusive in a drawing, hence
@@ -52,9 +53,9 @@ ControlSpec seriesImage(std::string name, Point at) {
     s.capacitor(2040, w);
     s.line(2160, w, 2610, w);
     s.terminal(2655, w);
-    s.letter("R", 480, w + 180);
-    s.letter("L", 1290, w + 180);
-    s.letter("C", 1950, w + 180);
+    s.letter(TR("frmCircuitiRLC", "R"), 480, w + 180);
+    s.letter(TR("frmCircuitiRLC", "L"), 1290, w + 180);
+    s.letter(TR("frmCircuitiRLC", "C"), 1950, w + 180);
     return schematic::imageControl(std::move(name), {at.x, at.y, kSeriesWidth, kSeriesHeight}, s.d.picture());
 }
 
@@ -73,17 +74,17 @@ ControlSpec parallelImage(std::string name, Point at) {
     s.line(left, rows[0], 1080, rows[0]);
     s.resistor(1080, rows[0]);
     s.line(1620, rows[0], right, rows[0]);
-    s.letter("R", 1650, rows[0] - 330);
+    s.letter(TR("frmCircuitiRLC", "R"), 1650, rows[0] - 330);
     // L branch
     s.line(left, rows[1], 1050, rows[1]);
     s.inductor(1050, rows[1]);
     s.line(1650, rows[1], right, rows[1]);
-    s.letter("L", 1650, rows[1] - 330);
+    s.letter(TR("frmCircuitiRLC", "L"), 1650, rows[1] - 330);
     // C branch
     s.line(left, rows[2], 1290, rows[2]);
     s.capacitor(1290, rows[2]);
     s.line(1410, rows[2], right, rows[2]);
-    s.letter("C", 1440, rows[2] - 330);
+    s.letter(TR("frmCircuitiRLC", "C"), 1440, rows[2] - 330);
     return schematic::imageControl(
         std::move(name), {at.x, at.y - kParallelRise, kParallelWidth, kParallelRise + kParallelHeight},
         s.d.picture());

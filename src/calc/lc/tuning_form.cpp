@@ -13,12 +13,12 @@ namespace ondalab {
 
 namespace {
 
-constexpr const char* kInductance = "INDUTTANZA :";
-constexpr const char* kCapacitance = "CAPACITA' :";
-constexpr const char* kFrequency = "FREQUENZA :";
-constexpr const char* kMicrohenry = " microH";
-constexpr const char* kPicofarad = " pF";
-constexpr const char* kMegahertz = " MHz";
+constexpr const char* kInductance = TR("frmvalinduttanza", "INDUTTANZA :");
+constexpr const char* kCapacitance = TR("frmvalinduttanza", "CAPACITA' :");
+constexpr const char* kFrequency = TR("frmvalinduttanza", "FREQUENZA :");
+constexpr const char* kMicrohenry = TR("frmvalinduttanza", " microH");
+constexpr const char* kPicofarad = TR("frmvalinduttanza", " pF");
+constexpr const char* kMegahertz = TR("frmvalinduttanza", " MHz");
 constexpr Mask kResultMask = "#,##0.###";
 constexpr int kCoilTopBesideTuning = 3000;
 
@@ -32,8 +32,9 @@ constexpr std::array<std::array<Row, 3>, 3> kModes = {{
     {{{kFrequency, kMegahertz}, {kInductance, kMicrohenry}, {kCapacitance, kPicofarad}}},
     {{{kFrequency, kMegahertz}, {kCapacitance, kPicofarad}, {kInductance, kMicrohenry}}},
 }};
-constexpr std::array<const char*, 3> kOptions = {"INDUTTANZA e CAPACITA'", "FREQUENZA e INDUTTANZA",
-                                                 "FREQUENZA e CAPACITA'"};
+constexpr std::array<const char*, 3> kOptions = {TR("frmvalinduttanza", "INDUTTANZA e CAPACITA'"),
+                                                 TR("frmvalinduttanza", "FREQUENZA e INDUTTANZA"),
+                                                 TR("frmvalinduttanza", "FREQUENZA e CAPACITA'")};
 
 // A coil and a capacitor in parallel.
 Picture tankSketch() {
@@ -51,11 +52,14 @@ std::vector<ControlSpec> tuningControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {120, 120, 7000, 300},
-         .text = "Per bobine senza schermo e senza nucleo",
+         .text = TR("frmvalinduttanza", "Per bobine senza schermo e senza nucleo"),
          .fore = colors::darkBlue,
          .font = {.bold = true},
          .align = Align::Center},
-        {.kind = K::Frame, .name = "Frame1", .rect = {120, 540, 2800, 1560}, .text = "dati conosciuti"},
+        {.kind = K::Frame,
+         .name = "Frame1",
+         .rect = {120, 540, 2800, 1560},
+         .text = TR("frmvalinduttanza", "dati conosciuti")},
     };
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
@@ -89,13 +93,18 @@ std::vector<ControlSpec> tuningControls() {
         {.kind = K::Label, .name = "lblinput(3)", .rect = {4650, kRowTop[2], 1500, 360}, .border = true});
     c.push_back(unit(2));
     c.push_back(schematic::imageControl("Image1", {720, 2250, 1700, 1300}, tankSketch()));
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {3050, 2350, 1950, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5150, 2350, 1950, 420}, .text = "ESCI"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {3050, 2350, 1950, 420},
+                 .text = TR("frmvalinduttanza", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5150, 2350, 1950, 420},
+                 .text = TR("frmvalinduttanza", "ESCI")});
     c.push_back({.kind = K::Button,
                  .name = "cmdchiamabobine",
                  .rect = {3050, 2900, 4050, 420},
-                 .text = "DATI PRATICI COSTRUZIONE BOBINE"});
+                 .text = TR("frmvalinduttanza", "DATI PRATICI COSTRUZIONE BOBINE")});
     return c;
 }
 
@@ -104,7 +113,7 @@ std::vector<ControlSpec> tuningControls() {
 Frmvalinduttanza::Frmvalinduttanza(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Calcolo dei parametri di un circuito con  L C in parallelo",
+            .caption = TR("frmvalinduttanza", "Calcolo dei parametri di un circuito con  L C in parallelo"),
             .rect = {0, 0, 7440, 4080},
             .faultFocus = "txtinput1"},
            tuningControls()) {
@@ -115,10 +124,11 @@ Frmvalinduttanza::Frmvalinduttanza(Workbench& wb)
 }
 
 void Frmvalinduttanza::Option1_Click(int index) {
+    mode_ = index;
     const auto& rows = kModes[static_cast<size_t>(index)];
     for (size_t i = 0; i < rows.size(); ++i) {
-        lblinput_[i]->setText(rows[i].caption);
-        lblumisura_[i]->setText(rows[i].unit);
+        lblinput_[i]->setText(tr(kName, rows[i].caption));
+        lblumisura_[i]->setText(tr(kName, rows[i].unit));
     }
 }
 
@@ -126,16 +136,11 @@ void Frmvalinduttanza::cmdcalcola_Click() {
     const double a = num(txtinput1_);
     const double b = finite(toSingle(num(txtinput2_)));  // the second input is held in single precision
     if (!missingDataOk(a * b, txtinput1_)) return;
-    // The mode is read from the captions of the two input rows.
-    const std::string& first = lblinput_[0]->text();
-    const std::string& second = lblinput_[1]->text();
+    // The chosen option says what the two input rows hold (never their
+    // captions, which a translation changes); with none chosen, nothing.
     Control& result = *lblinput_[3];
-    if (first == kInductance && second == kCapacitance)
-        result.setText(masked(tuning::frequencyMHz(a, b), kResultMask));
-    if (first == kFrequency && second == kInductance)
-        result.setText(masked(tuning::tuningPart(a, b), kResultMask));
-    if (first == kFrequency && second == kCapacitance)
-        result.setText(masked(tuning::tuningPart(a, b), kResultMask));
+    if (mode_ == 0) result.setText(masked(tuning::frequencyMHz(a, b), kResultMask));
+    if (mode_ == 1 || mode_ == 2) result.setText(masked(tuning::tuningPart(a, b), kResultMask));
 }
 
 void Frmvalinduttanza::cmdchiamabobine_Click() {

@@ -19,6 +19,8 @@ private:
     void cmdchiamabobine_Click();
     void cmdesci_Click() { close(); }
 
+    int mode_ = -1;  // the chosen option: what the input rows hold
+
     std::vector<Control*> lblinput_ = ctlArray("lblinput");  // (3) shows the result
     std::vector<Control*> lblumisura_ = ctlArray("lblumisura");
     Control& txtinput1_ = ctl("txtinput1");

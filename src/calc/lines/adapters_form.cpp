@@ -1,6 +1,7 @@
 #include "calc/lines/adapters_form.h"
 
 #include "calc/lines/adapters.h"
+#include "common/catalogue.h"
 #include "common/fault.h"
 #include "common/layout.h"
 
@@ -17,41 +18,52 @@ std::vector<ControlSpec> adapterControls() {
         c.push_back({.kind = K::Label, .name = name, .rect = {240, top, 7800, 600}, .text = caption});
     };
     text("lbltesto", 120,
-         "UN ADATTATORE D' IMPEDENZA CONSENTE DI UTILIZZARE UNA LINEA DI ALIMENTAZIONE CON IMPEDENZA "
-         "CARATTERISTICA DIVERSA DA QUELLA DELL'ANTENNA NEL PUNTO DI COLLEGAMENTO.");
+         TR("frmadattatori",
+            "UN ADATTATORE D' IMPEDENZA CONSENTE DI UTILIZZARE UNA LINEA DI ALIMENTAZIONE CON IMPEDENZA "
+            "CARATTERISTICA DIVERSA DA QUELLA DELL'ANTENNA NEL PUNTO DI COLLEGAMENTO."));
     text("Label2", 780,
-         "UN POSSIBILE ADATTATORE E' QUELLO CON LINEA AD UN QUARTO D' ONDA,  COSTITUITO DA UN TRATTO DI "
-         "LINEA DI "
-         "LUNGHEZZA PARI ALLA QUARTA PARTE DELLA LUNGHEZZA D'ONDA DI TRASMISSIONE.");
-    text("Label3", 1440,
-         "IL TRATTO AGGIUNTIVO PUO' CONSISTERE IN UNA LINEA BIFILARE O PIU' COMODAMENTE IN UNO SPEZZONE DI "
-         "CAVO "
-         "COASSIALE, DI IMPEDENZA CARATTERISTICA NOTA E SEMPRE DI LUNGHEZZA PARI AD UN QUARTO D' ONDA.");
+         TR("frmadattatori",
+            "UN POSSIBILE ADATTATORE E' QUELLO CON LINEA AD UN QUARTO D' ONDA,  COSTITUITO DA UN TRATTO DI "
+            "LINEA DI "
+            "LUNGHEZZA PARI ALLA QUARTA PARTE DELLA LUNGHEZZA D'ONDA DI TRASMISSIONE."));
+    text(
+        "Label3", 1440,
+        TR("frmadattatori",
+           "IL TRATTO AGGIUNTIVO PUO' CONSISTERE IN UNA LINEA BIFILARE O PIU' COMODAMENTE IN UNO SPEZZONE DI "
+           "CAVO "
+           "COASSIALE, DI IMPEDENZA CARATTERISTICA NOTA E SEMPRE DI LUNGHEZZA PARI AD UN QUARTO D' ONDA."));
     // the cable comes first in the focus order: 50 ohm is chosen on opening
-    c.push_back(
-        {.kind = K::Frame, .name = "Frame1", .rect = {240, 2160, 3900, 1080}, .text = "Cavo coassiale"});
-    for (int i = 0;
-         const char* caption : {"50 Ohm di impedenza caratteristica", "75 Ohm di impedenza caratteristica"})
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {240, 2160, 3900, 1080},
+                 .text = TR("frmadattatori", "Cavo coassiale")});
+    for (int i = 0; const char* caption : {TR("frmadattatori", "50 Ohm di impedenza caratteristica"),
+                                           TR("frmadattatori", "75 Ohm di impedenza caratteristica")})
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", static_cast<size_t>(i)),
                      .rect = {420, 2460 + 360 * i++, 3600, 300},
                      .text = caption,
                      .group = "Frame1"});
     addInputRow(c, {.label = "Label4",
-                    .caption = "FREQUENZA DI UTILIZZO IN  MHz  : ",
+                    .caption = TR("frmadattatori", "FREQUENZA DI UTILIZZO IN  MHz  : "),
                     .box = "txtF",
                     .top = 3420,
                     .labelWidth = 3600,
                     .boxLeft = 3900});
     addInputRow(c, {.label = "Label5",
-                    .caption = "IMPEDENZA ANTENNA IN OHM : ",
+                    .caption = TR("frmadattatori", "IMPEDENZA ANTENNA IN OHM : "),
                     .box = "txtimpantenna",
                     .top = 3900,
                     .labelWidth = 3600,
                     .boxLeft = 3900});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {6540, 3420, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {6540, 3900, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {6540, 3420, 1500, 420},
+                 .text = TR("frmadattatori", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {6540, 3900, 1500, 420},
+                 .text = TR("frmadattatori", "E S C I")});
     for (int i = 0; const char* name : {"lblimpadattatore", "lbllunghezza"})
         c.push_back({.kind = K::Label,
                      .name = name,
@@ -66,7 +78,7 @@ std::vector<ControlSpec> adapterControls() {
 Frmadattatori::Frmadattatori(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ADATTAMENTO D' IMPEDENZA",
+            .caption = TR("frmadattatori", "ADATTAMENTO D' IMPEDENZA"),
             .rect = {0, 0, 8400, 5760},
             .faultFocus = "txtimpantenna"},
            adapterControls()) {
@@ -83,8 +95,9 @@ void Frmadattatori::cmdcalcola_Click() {
     const std::string impedance = masked(adapters::sectionImpedance(cable, za), kThreeDecimals);
     const double length = finite(toSingle(roundThrough(adapters::sectionLength(cable, f), kThreeDecimals)));
     const std::string lengthText = shortT(length);
-    lblimpadattatore_.setText("IMPEDENZA DELL'ADATTATORE : OHM  " + impedance);
-    lbllunghezza_.setText("LUNGHEZZA DELLO SPEZZONE mt. : " + lengthText);
+    lblimpadattatore_.setText(
+        compose(tr("frmadattatori", "IMPEDENZA DELL'ADATTATORE : OHM  %1"), {impedance}));
+    lbllunghezza_.setText(compose(tr("frmadattatori", "LUNGHEZZA DELLO SPEZZONE mt. : %1"), {lengthText}));
 }
 
 }  // namespace ondalab

@@ -2,12 +2,14 @@
 
 #include <array>
 
+#include "common/catalogue.h"
+
 namespace ondalab {
 
 namespace {
 
-constexpr const char* kHeading =
-    "BANDA              RG 58   mt.      spire                  RG 213   mt.        spire";
+constexpr const char* kHeading = TR(
+    "frmbalunchoke", "BANDA              RG 58   mt.      spire                  RG 213   mt.        spire");
 // One row per band, 80 m at the top. The runs of blanks centre each value
 // under its heading word in the form's font (a blank is half a digit wide).
 constexpr std::array<const char*, 5> kRows = {
@@ -25,18 +27,20 @@ std::vector<ControlSpec> balunControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {240, 120, 8400, 900},
-         .text = "Normalmente in un cavo coassiale le correnti dovrebbero scorrere in opposizione di fase "
-                 "lungo il conduttore interno e la superficie esterna della calza. In condizioni di "
-                 "sbilanciamento (frequenti in pratica) si viene a creare una corrente che interessa la "
-                 "superficie esterna della calza con irradiazione di segnale e produzione di TVI."});
-    c.push_back({.kind = K::Label,
-                 .name = "Label2",
-                 .rect = {240, 1080, 8400, 900},
-                 .text =
-                     "Il rimedio più semplice per tentare di bloccare questa corrente indesiderata, consiste "
-                     "nel realizzare - nel punto di alimentazione dell'antenna - una bobina avvolgendo "
-                     "strettamente alcune spire costituite dallo stesso cavo coassiale. Premesso che "
-                     "l'efficienza diminuisce nelle bande basse, seguono i dati consigliati dalla ARRL."});
+         .text = TR("frmbalunchoke",
+                    "Normalmente in un cavo coassiale le correnti dovrebbero scorrere in opposizione di fase "
+                    "lungo il conduttore interno e la superficie esterna della calza. In condizioni di "
+                    "sbilanciamento (frequenti in pratica) si viene a creare una corrente che interessa la "
+                    "superficie esterna della calza con irradiazione di segnale e produzione di TVI.")});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label2",
+         .rect = {240, 1080, 8400, 900},
+         .text = TR("frmbalunchoke",
+                    "Il rimedio più semplice per tentare di bloccare questa corrente indesiderata, consiste "
+                    "nel realizzare - nel punto di alimentazione dell'antenna - una bobina avvolgendo "
+                    "strettamente alcune spire costituite dallo stesso cavo coassiale. Premesso che "
+                    "l'efficienza diminuisce nelle bande basse, seguono i dati consigliati dalla ARRL.")});
     c.push_back({.kind = K::Label, .name = "Label3", .rect = {240, 2100, 8400, 300}, .text = kHeading});
     for (size_t i = 0; i < kRows.size(); ++i)
         c.push_back({.kind = K::Label,
@@ -47,16 +51,22 @@ std::vector<ControlSpec> balunControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {240, 4080, 8400, 300},
-                 .text = "PER UN LARGA BANDA DA 80 A 10 MT CIRCA  7 SPIRE CON 3 MT"});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdesci", .rect = {3600, 4560, 1500, 420}, .text = "C H I U D I"});
+                 .text = TR("frmbalunchoke", "PER UN LARGA BANDA DA 80 A 10 MT CIRCA  7 SPIRE CON 3 MT")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {3600, 4560, 1500, 420},
+                 .text = TR("frmbalunchoke", "C H I U D I")});
     return c;
 }
 
 }  // namespace
 
 Frmbalunchoke::Frmbalunchoke(Workbench& wb)
-    : Form(wb, {.name = kName, .caption = "BALUN  CHOKE", .rect = {0, 0, 9000, 5580}, .defaultButton = {}},
+    : Form(wb,
+           {.name = kName,
+            .caption = TR("frmbalunchoke", "BALUN  CHOKE"),
+            .rect = {0, 0, 9000, 5580},
+            .defaultButton = {}},
            balunControls()) {
     onClick(ctl("cmdesci"), &Frmbalunchoke::cmdesci_Click);
 }

@@ -1,6 +1,7 @@
 #include "calc/lines/coax_impedance_form.h"
 
 #include "calc/lines/coax_impedance.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -18,11 +19,11 @@ Picture crossSection() {
         .ellipse({300, 480}, {1800, 1980})
         .ellipse({930, 1110}, {1170, 1350}, true, colors::grey);
     d.pen(colors::blue, 1)
-        .dimension({300, 360}, {1800, 360}, "D")
+        .dimension({300, 360}, {1800, 360}, TR("frmimpedenza", "D"))
         .wire({300, 360}, {300, 1230})
         .wire({1800, 360}, {1800, 1230})
         .dimension({930, 1650}, {1170, 1650})
-        .text({1260, 1540}, "d")
+        .text({1260, 1540}, TR("frmimpedenza", "d"))
         .wire({930, 1230}, {930, 1650})
         .wire({1170, 1230}, {1170, 1650});
     return d.picture();
@@ -31,28 +32,33 @@ Picture crossSection() {
 std::vector<ControlSpec> coaxControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {240, 120, 7800, 300},
-                 .text = "IMPEDENZA DI UNA LINEA COASSIALE NOTI I DIAMETRI DEI DUE CONDUTTORI",
-                 .font = {.bold = true}});
-    // the dielectric comes first in the focus order: "Aria" is chosen on opening
     c.push_back(
-        {.kind = K::Frame, .name = "Frame1", .rect = {240, 1980, 3300, 1680}, .text = " Dielettrico "});
-    for (int i = 0; const char* caption : {"Aria", "Politene", "Polietilene", "Polietilene spiralato"})
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {240, 120, 7800, 300},
+         .text = TR("frmimpedenza", "IMPEDENZA DI UNA LINEA COASSIALE NOTI I DIAMETRI DEI DUE CONDUTTORI"),
+         .font = {.bold = true}});
+    // the dielectric comes first in the focus order: "Aria" is chosen on opening
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {240, 1980, 3300, 1680},
+                 .text = TR("frmimpedenza", " Dielettrico ")});
+    for (int i = 0; const char* caption :
+                    {TR("frmimpedenza", "Aria"), TR("frmimpedenza", "Politene"),
+                     TR("frmimpedenza", "Polietilene"), TR("frmimpedenza", "Polietilene spiralato")})
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", static_cast<size_t>(i)),
                      .rect = {420, 2280 + 330 * i++, 3000, 300},
                      .text = caption,
                      .group = "Frame1"});
     addInputRow(c, {.label = "lbld1",
-                    .caption = "DIAMETRO INTERNO DEL CONDUTTORE ESTERNO in mm. :",
+                    .caption = TR("frmimpedenza", "DIAMETRO INTERNO DEL CONDUTTORE ESTERNO in mm. :"),
                     .box = "txtd1",
                     .top = 600,
                     .labelWidth = 5100,
                     .boxLeft = 5460});
     addInputRow(c, {.label = "lbld2",
-                    .caption = "DIAMETRO ESTERNO DEL CONDUTTORE INTERNO in mm. :",
+                    .caption = TR("frmimpedenza", "DIAMETRO ESTERNO DEL CONDUTTORE INTERNO in mm. :"),
                     .box = "txtd2",
                     .top = 1080,
                     .labelWidth = 5100,
@@ -60,11 +66,17 @@ std::vector<ControlSpec> coaxControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {240, 1560, 6000, 300},
-                 .text = "separare i decimali con il punto del tastierino numerico",
+                 .text = TR("frmimpedenza", "separare i decimali con il punto del tastierino numerico"),
                  .font = {.italic = true}});
     c.push_back(schematic::imageControl("Image1", {4800, 1920, 2100, 2100}, crossSection()));
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {240, 4140, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {6540, 4140, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {240, 4140, 1500, 420},
+                 .text = TR("frmimpedenza", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {6540, 4140, 1500, 420},
+                 .text = TR("frmimpedenza", "E S C I")});
     c.push_back({.kind = K::Label,
                  .name = "lblimpedenza",
                  .rect = {240, 4740, 7800, 330},
@@ -78,7 +90,7 @@ std::vector<ControlSpec> coaxControls() {
 Frmimpedenza::Frmimpedenza(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "IMPEDENZA DI UNA LINEA COASSIALE",
+            .caption = TR("frmimpedenza", "IMPEDENZA DI UNA LINEA COASSIALE"),
             .rect = {0, 0, 8400, 5760},
             .faultFocus = "txtd1"},
            coaxControls()) {
@@ -90,13 +102,13 @@ void Frmimpedenza::cmdcalcola_Click() {
     const double outer = num(txtd1_), inner = num(txtd2_);
     if (!missingDataOk(outer * inner, txtd1_)) return;
     if (outer <= inner) {
-        warnAndFocus(txtd1_, "DIAMETRO ESTERNO TROPPO PICCOLO");
+        warnAndFocus(txtd1_, TR("frmimpedenza", "DIAMETRO ESTERNO TROPPO PICCOLO"));
         return;
     }
     for (size_t i = 0; i < options_.size(); ++i)
         if (options_[i]->checked()) k_ = coax_impedance::kDielectric[i];
     const std::string z = masked(coax_impedance::impedance(outer, inner, k_), kOhms);
-    lblimpedenza_.setText("L'IMPEDENZA E' DI  :  " + z + "  OHM");
+    lblimpedenza_.setText(compose(tr("frmimpedenza", "L'IMPEDENZA E' DI  :  %1  OHM"), {z}));
 }
 
 }  // namespace ondalab

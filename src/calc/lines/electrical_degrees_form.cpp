@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/lines/electrical_degrees.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 
 namespace ondalab {
@@ -18,15 +19,18 @@ struct Direction {
 };
 
 constexpr std::array<Direction, 2> kDirections = {{
-    {"da metri a gradi", "LUNGHEZZA IN METRI"},
-    {"da gradi a metri", "GRADI"},
+    {TR("frmgradi", "da metri a gradi"), TR("frmgradi", "LUNGHEZZA IN METRI")},
+    {TR("frmgradi", "da gradi a metri"), TR("frmgradi", "GRADI")},
 }};
 
 std::vector<ControlSpec> degreesControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
     // the direction comes first in the focus order: metres to degrees on opening
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {240, 120, 2700, 1080}, .text = "Conversione"});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {240, 120, 2700, 1080},
+                 .text = TR("frmgradi", "Conversione")});
     for (size_t i = 0; i < kDirections.size(); ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -41,26 +45,33 @@ std::vector<ControlSpec> degreesControls() {
                     .labelWidth = 2400,
                     .boxLeft = 5640});
     addInputRow(c, {.label = "lblfrequenza",
-                    .caption = "FREQUENZA IN MHz",
+                    .caption = TR("frmgradi", "FREQUENZA IN MHz"),
                     .box = "txtfrequenza",
                     .top = 720,
                     .labelLeft = 3180,
                     .labelWidth = 2400,
                     .boxLeft = 5640});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {240, 1440, 1500, 420}, .text = "CALCOLA"});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdchiudi", .rect = {5340, 1440, 1500, 420}, .text = "C H I U D I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {240, 1440, 1500, 420},
+                 .text = TR("frmgradi", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdchiudi",
+                 .rect = {5340, 1440, 1500, 420},
+                 .text = TR("frmgradi", "C H I U D I")});
     c.push_back({.kind = K::Label,
                  .name = "lbloutput",
                  .rect = {240, 2040, 6600, 330},
                  .visible = false,
                  .fore = colors::darkBlue,
                  .border = true});
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {240, 2580, 6600, 600},
-                 .text = "In fase di dimensionamento di una antenna accorciata, per mantenere una resa "
-                         "soddisfacente,  non è consigliabile scendere al di sotto di 60 gradi elettrici."});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {240, 2580, 6600, 600},
+         .text = TR("frmgradi",
+                    "In fase di dimensionamento di una antenna accorciata, per mantenere una resa "
+                    "soddisfacente,  non è consigliabile scendere al di sotto di 60 gradi elettrici.")});
     return c;
 }
 
@@ -69,7 +80,7 @@ std::vector<ControlSpec> degreesControls() {
 Frmgradi::Frmgradi(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Conversione metri e gradi elettrici",
+            .caption = TR("frmgradi", "Conversione metri e gradi elettrici"),
             .rect = {0, 0, 7200, 3720},
             .faultFocus = "txtinput"},
            degreesControls()) {
@@ -80,7 +91,7 @@ Frmgradi::Frmgradi(Workbench& wb)
 
 void Frmgradi::Option1_Click(int index) {
     metresToDegrees_ = index == 0;
-    lblinput_.setText(kDirections[static_cast<size_t>(index)].quantity);
+    lblinput_.setText(tr(kName, kDirections[static_cast<size_t>(index)].quantity));
 }
 
 void Frmgradi::cmdcalcola_Click() {
@@ -95,11 +106,11 @@ void Frmgradi::cmdcalcola_Click() {
 
 void Frmgradi::toDegrees(double metres, double frequency) {
     if (electrical_degrees::exceedsWavelength(metres, frequency)) {
-        warnAndFocus(txtinput_, "I METRI ECCEDONO LA LUNGHEZZA D'ONDA");
+        warnAndFocus(txtinput_, TR("frmgradi", "I METRI ECCEDONO LA LUNGHEZZA D'ONDA"));
         return;
     }
     const double d = toSingle(roundThrough(electrical_degrees::degrees(metres, frequency), kDegrees));
-    lbloutput_.setText("CORRISPONDE A GRADI  :  " + shortT(d));
+    lbloutput_.setText(compose(tr("frmgradi", "CORRISPONDE A GRADI  :  %1"), {shortT(d)}));
 }
 
 void Frmgradi::toMetres(double degrees, double frequency) {
@@ -109,7 +120,7 @@ void Frmgradi::toMetres(double degrees, double frequency) {
         txtinput_.setText("360");
     }
     const std::string m = masked(electrical_degrees::metres(degrees, frequency), kMetres);
-    lbloutput_.setText("CORRISPONDE A METRI  :  " + m);
+    lbloutput_.setText(compose(tr("frmgradi", "CORRISPONDE A METRI  :  %1"), {m}));
 }
 
 }  // namespace ondalab

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/lines/gamma_match.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -46,13 +47,19 @@ std::vector<ControlSpec> gammaControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
     addInputRow(c, {.label = "Label6",
-                    .caption = "FREQUENZA in MHz",
+                    .caption = TR("frmgammamatch", "FREQUENZA in MHz"),
                     .box = "txtfrequenza",
                     .top = 300,
                     .labelWidth = 1800,
                     .boxLeft = 2100});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {3600, 270, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {7140, 270, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {3600, 270, 1500, 420},
+                 .text = TR("frmgammamatch", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {7140, 270, 1500, 420},
+                 .text = TR("frmgammamatch", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kSketch, gammaSketch()));
     // captions on the sketch
     const auto onSketch = [&c](const char* name, const char* text, int x, int y, int width) {
@@ -62,13 +69,13 @@ std::vector<ControlSpec> gammaControls() {
                      .text = text,
                      .fore = colors::darkBlue});
     };
-    onSketch("Label1", "centro radiatore", kCentreX - 900, kRadiatorY - 420, 1800);
-    onSketch("lbllunghezza", "STUB", 3600, kRodY + 120, 1800);
+    onSketch("Label1", TR("frmgammamatch", "centro radiatore"), kCentreX - 900, kRadiatorY - 420, 1800);
+    onSketch("lbllunghezza", TR("frmgammamatch", "STUB"), 3600, kRodY + 120, 1800);
     onSketch("lbldistanza", "", kBarX - 2100, kRadiatorY + 150, 2000);
-    onSketch("Label5", "ponticello regolabile", kBarX + 150, kRadiatorY + 150, 1800);
-    onSketch("Label4", "isolatore", kRodStartX + 120, kRodY + 120, 1000);
+    onSketch("Label5", TR("frmgammamatch", "ponticello regolabile"), kBarX + 150, kRadiatorY + 150, 1800);
+    onSketch("Label4", TR("frmgammamatch", "isolatore"), kRodStartX + 120, kRodY + 120, 1000);
     onSketch("lblc", "", kRodStartX + 60, 1560, 1200);
-    onSketch("Label2", "discesa coax", kRodStartX + 180, 2340, 1500);
+    onSketch("Label2", TR("frmgammamatch", "discesa coax"), kRodStartX + 180, 2340, 1500);
     for (int i = 0; const char* name : {"lbllambda", "lblpf", "lblcavo", "lbldiametri"})
         c.push_back({.kind = K::Label,
                      .name = name,
@@ -83,7 +90,7 @@ std::vector<ControlSpec> gammaControls() {
 Frmgammamatch::Frmgammamatch(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ADATTATORE A GAMMA MATCH",
+            .caption = TR("frmgammamatch", "ADATTATORE A GAMMA MATCH"),
             .rect = {0, 0, 9000, 6060},
             .faultFocus = "txtfrequenza"},
            gammaControls()) {
@@ -94,7 +101,7 @@ Frmgammamatch::Frmgammamatch(Workbench& wb)
 void Frmgammamatch::cmdcalcola_Click() {
     const double f = num(txtfrequenza_);
     if (f <= 0) {
-        warnAndFocus(txtfrequenza_, "MANCA INPUT");
+        warnAndFocus(txtfrequenza_, TR("frmgammamatch", "MANCA INPUT"));
         return;
     }
     // every value first: the cable length can leave the 16-bit range where
@@ -104,13 +111,16 @@ void Frmgammamatch::cmdcalcola_Click() {
     const std::string spacing = masked(r.spacing, kOneDecimal);
     const std::string lambda = masked(r.wavelength, kOneDecimal);
     const std::string pf = shortT(r.capacitance);
-    lbllunghezza_.setText("cm. " + stub);
-    lbldistanza_.setText("spaziatura cm " + spacing);
-    lbllambda_.setText("VALORE DI LAMBDA = mt. " + lambda);
-    lblpf_.setText("CONDENSATORE = pF  " + pf);
-    lblcavo_.setText("USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. " + std::to_string(r.cableCm));
-    lbldiametri_.setText("IL DIAMETRO DEL RADIATORE E' 2 - 4 VOLTE IL DIAMETRO DELLO STUB");
-    lblc_.setText(pf + " pF");
+    lbllunghezza_.setText(compose(tr("frmgammamatch", "cm. %1"), {stub}));
+    lbldistanza_.setText(compose(tr("frmgammamatch", "spaziatura cm %1"), {spacing}));
+    lbllambda_.setText(compose(tr("frmgammamatch", "VALORE DI LAMBDA = mt. %1"), {lambda}));
+    lblpf_.setText(compose(tr("frmgammamatch", "CONDENSATORE = pF  %1"), {pf}));
+    lblcavo_.setText(
+        compose(tr("frmgammamatch", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. %1"),
+                {std::to_string(r.cableCm)}));
+    lbldiametri_.setText(
+        tr("frmgammamatch", "IL DIAMETRO DEL RADIATORE E' 2 - 4 VOLTE IL DIAMETRO DELLO STUB"));
+    lblc_.setText(pf + tr("frmgammamatch", " pF"));
 }
 
 }  // namespace ondalab

@@ -1,6 +1,7 @@
 #include "calc/lines/swr_form.h"
 
 #include "calc/lines/swr.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 
 namespace ondalab {
@@ -10,25 +11,32 @@ namespace {
 constexpr Mask kOneDecimal = "#0.#";
 constexpr Mask kPercent = "#,##0.##";
 // This form's own spelling of the error title.
-constexpr const char* kTitle = "MESSAGGGIO DI ERRORE";
+constexpr const char* kTitle = TR("frmros", "MESSAGGGIO DI ERRORE");
 
 std::vector<ControlSpec> swrControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {240, 180, 6600, 900},
-                 .text =
-                     "Noto il rapporto di onde stazionarie e supponendo che le impedenze del TX e del cavo "
-                     "siano = 50 Ohm, si determina l'impedenza dell'antenna (che può essere più alta o più "
-                     "bassa di 50 ohm) e l'energia riflessa e irradiata."});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {240, 180, 6600, 900},
+         .text = TR("frmros",
+                    "Noto il rapporto di onde stazionarie e supponendo che le impedenze del TX e del cavo "
+                    "siano = 50 Ohm, si determina l'impedenza dell'antenna (che può essere più alta o più "
+                    "bassa di 50 ohm) e l'energia riflessa e irradiata.")});
     addInputRow(c, {.label = "Label2",
-                    .caption = "RAPPORTO DI ONDE STAZIONARIE",
+                    .caption = TR("frmros", "RAPPORTO DI ONDE STAZIONARIE"),
                     .box = "txtros",
                     .top = 1260,
-                    .tooltip = "inserisci il ROS"});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {240, 1860, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5340, 1860, 1500, 420}, .text = "E S C I"});
+                    .tooltip = TR("frmros", "inserisci il ROS")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {240, 1860, 1500, 420},
+                 .text = TR("frmros", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5340, 1860, 1500, 420},
+                 .text = TR("frmros", "E S C I")});
     for (int i = 0; const char* name : {"lblimpedenza", "lblwattriflessi", "lblwattirradiati"})
         c.push_back({.kind = K::Label,
                      .name = name,
@@ -43,7 +51,7 @@ std::vector<ControlSpec> swrControls() {
 Frmros::Frmros(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "IMPEDENZA DELL'ANTENNA IN RAPPORTO AL ROS",
+            .caption = TR("frmros", "IMPEDENZA DELL'ANTENNA IN RAPPORTO AL ROS"),
             .rect = {0, 0, 7200, 4260},
             .faultFocus = "txtros"},
            swrControls()) {
@@ -54,7 +62,7 @@ Frmros::Frmros(Workbench& wb)
 void Frmros::cmdcalcola_Click() {
     const double s = num(txtros_);
     if (s <= 0) {
-        warnAndFocus(txtros_, "INSERISCI DATO", kTitle);
+        warnAndFocus(txtros_, TR("frmros", "INSERISCI DATO"), kTitle);
         return;
     }
     const std::string higher = masked(swr::higherImpedance(s), kOneDecimal);
@@ -63,9 +71,10 @@ void Frmros::cmdcalcola_Click() {
     const double reflected = toSingle(roundThrough(swr::reflectedPercent(s), kOneDecimal));
     const std::string reflectedText = shortT(reflected);
     const std::string radiated = masked(swr::radiatedPercent(reflected), kPercent);
-    lblimpedenza_.setText("Impedenza dell'antenna = : " + higher + " o " + lower + " ohm");
-    lblwattriflessi_.setText("Percentuale dell'energia riflessa = : " + reflectedText + " %");
-    lblwattirradiati_.setText("Percentuale dell'energia irradiata = : " + radiated + " %");
+    lblimpedenza_.setText(compose(tr("frmros", "Impedenza dell'antenna = : %1 o "), {higher}) + lower +
+                          tr("frmros", " ohm"));
+    lblwattriflessi_.setText(tr("frmros", "Percentuale dell'energia riflessa = : ") + reflectedText + " %");
+    lblwattirradiati_.setText(tr("frmros", "Percentuale dell'energia irradiata = : ") + radiated + " %");
 }
 
 }  // namespace ondalab

@@ -10,7 +10,7 @@ namespace ondalab {
 
 namespace {
 
-constexpr const char* kTooltip = "clicca sulla freccia";
+constexpr const char* kTooltip = TR("ondalab", "clicca sulla freccia");
 
 std::vector<ControlSpec> lookupControls(const LookupSpec& s) {
     const int width = s.form.rect.width - 2 * kBorderTwips - 480;
@@ -35,41 +35,41 @@ LookupForm::LookupForm(Workbench& wb, const LookupSpec& spec)
 }
 
 void LookupForm::Form_Load() {
-    for (std::string_view entry : entries_) combo_.addItem(std::string(entry));
+    for (std::string_view entry : entries_) combo_.addItem(tr(name(), entry));
 }
 
 Frmdizionario::Frmdizionario(Workbench& wb)
     : LookupForm(wb, {.form = {.name = kName,
-                               .caption = "Abbreviazioni e terminologia ricorrente",
+                               .caption = TR("ondalab", "Abbreviazioni e terminologia ricorrente"),
                                .rect = {0, 0, 6840, 2040},
                                .style = FrameStyle::Sizable,
                                .defaultButton = {}},
                       .combo = "cbodizionario",
-                      .text = "A/D  =  convertitore da analogico a digitale",
+                      .text = TR("ondalab", "A/D  =  convertitore da analogico a digitale"),
                       .exit = "cmdesci",
-                      .exitCaption = "ESCI",
+                      .exitCaption = TR("ondalab", "ESCI"),
                       .entries = dictionary::entries()}) {}
 
 Frmpeso::Frmpeso(Workbench& wb)
     : LookupForm(wb, {.form = {.name = kName,
-                               .caption = "Peso specifico in Kg./dm3",
+                               .caption = TR("ondalab", "Peso specifico in Kg./dm3"),
                                .rect = {0, 0, 4560, 2040},
                                .defaultButton = {}},
                       .combo = "cbopeso",
-                      .text = "ALLUMINIO = 2.70",
+                      .text = TR("ondalab", "ALLUMINIO = 2.70"),
                       .exit = "cmdchiudi",
-                      .exitCaption = "CHIUDI",
+                      .exitCaption = TR("ondalab", "CHIUDI"),
                       .entries = metals::kSpecificWeights}) {}
 
 Frmresistivita::Frmresistivita(Workbench& wb)
     : LookupForm(wb, {.form = {.name = kName,
-                               .caption = "Resistività di alcuni metalli in microhm-cm",
+                               .caption = TR("ondalab", "Resistività di alcuni metalli in microhm-cm"),
                                .rect = {0, 0, 4560, 2040},
                                .defaultButton = {}},
                       .combo = "cboresistività",
-                      .text = "ACCIAIO = da 10 a 16",
+                      .text = TR("ondalab", "ACCIAIO = da 10 a 16"),
                       .exit = "cmdchiudi",
-                      .exitCaption = "CHIUDI",
+                      .exitCaption = TR("ondalab", "CHIUDI"),
                       .entries = metals::kResistivities}) {}
 
 }  // namespace ondalab

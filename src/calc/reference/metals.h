@@ -6,18 +6,23 @@
 #include <array>
 #include <string_view>
 
+#include "common/catalogue.h"
+
 namespace ondalab::metals {
 
 inline constexpr std::array<std::string_view, 12> kSpecificWeights = {
-    "ALLUMINIO = 2.70", "ARGENTO = 10.50", "CROMO = 6.70",  "FERRO = 7.86",
-    "MERCURIO = 13.60", "NICHEL = 8.80",   "ORO = 19.30",   "PIOMBO = 11.34",
-    "PLATINO = 21.40",  "RAME = 8.90",     "STAGNO = 7.28", "ZINCO = 7.10",
+    TR("ondalab", "ALLUMINIO = 2.70"), TR("ondalab", "ARGENTO = 10.50"),  TR("ondalab", "CROMO = 6.70"),
+    TR("ondalab", "FERRO = 7.86"),     TR("ondalab", "MERCURIO = 13.60"), TR("ondalab", "NICHEL = 8.80"),
+    TR("ondalab", "ORO = 19.30"),      TR("ondalab", "PIOMBO = 11.34"),   TR("ondalab", "PLATINO = 21.40"),
+    TR("ondalab", "RAME = 8.90"),      TR("ondalab", "STAGNO = 7.28"),    TR("ondalab", "ZINCO = 7.10"),
 };
 
 inline constexpr std::array<std::string_view, 14> kResistivities = {
-    "ACCIAIO = da 10 a 16", "ALLUMINIO = 2.65", "ARGENTO = 1.59", "BRONZO = 1.79", "FERRO = 14",
-    "MERCURIO = 94",        "NICHEL = 11.8",    "ORO = 2.08",     "OTTONE = 8.26", "PIOMBO = 19.8",
-    "PLATINO = 19.3",       "RAME = 1.60",      "STAGNO = 11.3",  "ZINCO = 5.8",
+    TR("ondalab", "ACCIAIO = da 10 a 16"), TR("ondalab", "ALLUMINIO = 2.65"), TR("ondalab", "ARGENTO = 1.59"),
+    TR("ondalab", "BRONZO = 1.79"),        TR("ondalab", "FERRO = 14"),       TR("ondalab", "MERCURIO = 94"),
+    TR("ondalab", "NICHEL = 11.8"),        TR("ondalab", "ORO = 2.08"),       TR("ondalab", "OTTONE = 8.26"),
+    TR("ondalab", "PIOMBO = 19.8"),        TR("ondalab", "PLATINO = 19.3"),   TR("ondalab", "RAME = 1.60"),
+    TR("ondalab", "STAGNO = 11.3"),        TR("ondalab", "ZINCO = 5.8"),
 };
 
 }  // namespace ondalab::metals

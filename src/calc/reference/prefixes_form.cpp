@@ -9,17 +9,17 @@ namespace {
 // One caption a row; the runs of blanks set the three columns under the
 // heading (measured in the forms' usual 8-point sans-serif face).
 constexpr const char* kRows[] = {
-    "NOME              SIMBOLO     VALORE MOLTIPLICATIVO",
-    "tera                       T            1.000.000.000.000",
-    "giga                       G           1.000.000.000",
-    "mega                     M          1.000.000",
-    "chilo                      K           1.000",
-    "deci                       d           0,1",
-    "centi                      c           0,01",
-    "milli                       m          0,001",
-    "micro                     u           0,000 001",
-    "nano                      n           0,000 000 001",
-    "pico                       p           0,000 000 000 001",
+    TR("frmprefissi", "NOME              SIMBOLO     VALORE MOLTIPLICATIVO"),
+    TR("frmprefissi", "tera                       T            1.000.000.000.000"),
+    TR("frmprefissi", "giga                       G           1.000.000.000"),
+    TR("frmprefissi", "mega                     M          1.000.000"),
+    TR("frmprefissi", "chilo                      K           1.000"),
+    TR("frmprefissi", "deci                       d           0,1"),
+    TR("frmprefissi", "centi                      c           0,01"),
+    TR("frmprefissi", "milli                       m          0,001"),
+    TR("frmprefissi", "micro                     u           0,000 001"),
+    TR("frmprefissi", "nano                      n           0,000 000 001"),
+    TR("frmprefissi", "pico                       p           0,000 000 000 001"),
 };
 
 std::vector<ControlSpec> prefixControls() {
@@ -33,7 +33,7 @@ std::vector<ControlSpec> prefixControls() {
     c.push_back({.kind = ControlKind::Button,
                  .name = "cmdchiudi",
                  .rect = {2100, 4380, 1800, 450},
-                 .text = "C H I U D I"});
+                 .text = TR("frmprefissi", "C H I U D I")});
     return c;
 }
 
@@ -42,7 +42,7 @@ std::vector<ControlSpec> prefixControls() {
 Frmprefissi::Frmprefissi(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "VALORI E SIMBOLI DEI PREFISSI MOLTIPLICATIVI",
+            .caption = TR("frmprefissi", "VALORI E SIMBOLI DEI PREFISSI MOLTIPLICATIVI"),
             .rect = {0, 0, 6120, 5400},
             .defaultButton = {}},
            prefixControls()) {

@@ -14,13 +14,14 @@ constexpr Mask kMask = "#0.##";
 std::vector<ControlSpec> temperatureControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {120, 120, 5160, 520},
-                 .text = "COMPARAZIONE TRA GRADI CENTIGRADI ED ALTRI SISTEMI DI MISURAZIONE",
-                 .fore = colors::darkBlue,
-                 .font = {.bold = true},
-                 .align = Align::Center});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 120, 5160, 520},
+         .text = TR("frmtemperatura", "COMPARAZIONE TRA GRADI CENTIGRADI ED ALTRI SISTEMI DI MISURAZIONE"),
+         .fore = colors::darkBlue,
+         .font = {.bold = true},
+         .align = Align::Center});
     const auto row = [&c](std::string name, std::string caption, K kind, std::string value, int top) {
         c.push_back(
             {.kind = K::Label, .name = std::move(name), .rect = {360, top + 30, 2400, 300}, .text = caption});
@@ -30,11 +31,14 @@ std::vector<ControlSpec> temperatureControls() {
                      .align = kind == K::Label ? Align::Right : Align::Left,
                      .border = kind == K::Label});
     };
-    row("lblgradi", "GRADI CENTIGRADI", K::TextBox, "txtcentigradi", 800);
-    row("lblfarenheit", "GRADI FAHRENHEIT", K::Label, "lblfahr", 1250);
-    row("lblreaumur", "GRADI REAUMUR", K::Label, "lblreau", 1700);
-    row("lblkelvin", "GRADI KELVIN", K::Label, "lblkelv", 2150);
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {1950, 2750, 1500, 420}, .text = "CHIUDI"});
+    row("lblgradi", TR("frmtemperatura", "GRADI CENTIGRADI"), K::TextBox, "txtcentigradi", 800);
+    row("lblfarenheit", TR("frmtemperatura", "GRADI FAHRENHEIT"), K::Label, "lblfahr", 1250);
+    row("lblreaumur", TR("frmtemperatura", "GRADI REAUMUR"), K::Label, "lblreau", 1700);
+    row("lblkelvin", TR("frmtemperatura", "GRADI KELVIN"), K::Label, "lblkelv", 2150);
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {1950, 2750, 1500, 420},
+                 .text = TR("frmtemperatura", "CHIUDI")});
     return c;
 }
 
@@ -43,7 +47,7 @@ std::vector<ControlSpec> temperatureControls() {
 Frmtemperatura::Frmtemperatura(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "COMPARAZIONI TERMOMETRICHE",
+            .caption = TR("frmtemperatura", "COMPARAZIONI TERMOMETRICHE"),
             .rect = {0, 0, 5520, 3710},
             .faultFocus = "txtcentigradi",
             .defaultButton = {}},

@@ -18,12 +18,13 @@ std::vector<ControlSpec> sectionControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {240, 120, 5520, 540},
-                 .text = "calcolo del diametro di un filo di rame in relazione all'intensità di corrente",
+                 .text = TR("frmsezione",
+                            "calcolo del diametro di un filo di rame in relazione all'intensità di corrente"),
                  .fore = colors::darkBlue,
                  .font = {.bold = true},
                  .align = Align::Center});
     addInputRow(c, {.label = "lblinput",
-                    .caption = "INTENSITA' DI CORRENTE IN AMPERE",
+                    .caption = TR("frmsezione", "INTENSITA' DI CORRENTE IN AMPERE"),
                     .box = "txtinput",
                     .top = 840,
                     .boxLeft = 3720});
@@ -34,9 +35,14 @@ std::vector<ControlSpec> sectionControls() {
     result("lblmqmin", 3120, 1500);
     result("lbloutputnorm", 240, 1920);
     result("lblmqnorm", 3120, 1920);
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {1080, 2520, 1680, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {3240, 2520, 1680, 420}, .text = "CHIUDI"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {1080, 2520, 1680, 420},
+                 .text = TR("frmsezione", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {3240, 2520, 1680, 420},
+                 .text = TR("frmsezione", "CHIUDI")});
     return c;
 }
 
@@ -45,7 +51,7 @@ std::vector<ControlSpec> sectionControls() {
 Frmsezione::Frmsezione(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Diametro filo di rame ",
+            .caption = TR("frmsezione", "Diametro filo di rame "),
             .rect = {0, 0, 6120, 3600},
             .faultFocus = "txtinput"},
            sectionControls()) {
@@ -55,7 +61,8 @@ Frmsezione::Frmsezione(Workbench& wb)
 
 void Frmsezione::cmdcalcola_Click() {
     const double amperes = num(txtinput_);
-    if (amperes == 0) warnAndFocus(txtinput_, "INSERISCI DATO");  // then shows the zero results
+    if (amperes == 0)
+        warnAndFocus(txtinput_, TR("frmsezione", "INSERISCI DATO"));  // then shows the zero results
     // The sections are worked from the diameters as shown.
     const std::string dmin = masked(wire_section::minimumDiameter(amperes), kMillimetres);
     const std::string smin = masked(wire_section::section(readRegional(dmin, fmt())), kMillimetres);
@@ -64,10 +71,10 @@ void Frmsezione::cmdcalcola_Click() {
         toSingle(roundThrough(wire_section::section(readRegional(dnorm, fmt())), kMillimetres));
     const std::string snormText = shortT(snorm);
     for (Control* c : {&lbloutputmin_, &lbloutputnorm_, &lblmqmin_, &lblmqnorm_}) c->setVisible(true);
-    lbloutputmin_.setText("diametro minimo =  " + dmin);
-    lbloutputnorm_.setText("diametro normale =  " + dnorm);
-    lblmqmin_.setText("pari a sezione mmq : " + smin);
-    lblmqnorm_.setText("pari a sezione mmq : " + snormText);
+    lbloutputmin_.setText(compose(tr("frmsezione", "diametro minimo =  %1"), {dmin}));
+    lbloutputnorm_.setText(compose(tr("frmsezione", "diametro normale =  %1"), {dnorm}));
+    lblmqmin_.setText(compose(tr("frmsezione", "pari a sezione mmq : %1"), {smin}));
+    lblmqnorm_.setText(compose(tr("frmsezione", "pari a sezione mmq : %1"), {snormText}));
 }
 
 }  // namespace ondalab

@@ -1,6 +1,7 @@
 #include "calc/resistors/attenuator_form.h"
 
 #include "calc/resistors/attenuator.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -8,7 +9,7 @@ namespace ondalab {
 
 namespace {
 
-constexpr const char* kLowerCaseTitle = "messaggio di errore";
+constexpr const char* kLowerCaseTitle = TR("frmattenuatorires", "messaggio di errore");
 constexpr Rect kTImage = {240, 3000, 4300, 2300};
 constexpr Rect kPiImage = {4900, 3000, 4300, 2300};
 
@@ -49,33 +50,41 @@ std::vector<ControlSpec> attenuatorControls() {
                         .top = top,
                         .labelWidth = 3600,
                         .boxLeft = 3900,
-                        .tooltip = "inserire i dati",
+                        .tooltip = TR("frmattenuatorires", "inserire i dati"),
                         .text = text});
     };
-    input("lblZI", "IMPEDENZA D' INGRESSO in OHM", "txtZI", 200, "50");
-    input("lblZo", "IMPEDENZA D' USCITA in OHM", "txtZO", 680, "50");
-    input("lblLD", "ATTENUAZIONE DESIDERATA in DB", "txtLD", 1160, "");
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {5700, 200, 1900, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5700, 800, 1900, 450}, .text = "E S C I"});
+    input("lblZI", TR("frmattenuatorires", "IMPEDENZA D' INGRESSO in OHM"), "txtZI", 200, "50");
+    input("lblZo", TR("frmattenuatorires", "IMPEDENZA D' USCITA in OHM"), "txtZO", 680, "50");
+    input("lblLD", TR("frmattenuatorires", "ATTENUAZIONE DESIDERATA in DB"), "txtLD", 1160, "");
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {5700, 200, 1900, 450},
+                 .text = TR("frmattenuatorires", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5700, 800, 1900, 450},
+                 .text = TR("frmattenuatorires", "E S C I")});
     c.push_back(
         {.kind = K::Label,
          .name = "Label3",
          .rect = {240, 1700, 9000, 500},
-         .text = "L'IMPEDENZA D' INGRESSO DEVE ESSERE MAGGIORE O UGUALE ALL'IMPEDENZA D' USCITA  QUANDO E' "
-                 "UGUALE NON SI HANNO PERDITE D' INSERZIONE",
+         .text =
+             TR("frmattenuatorires",
+                "L'IMPEDENZA D' INGRESSO DEVE ESSERE MAGGIORE O UGUALE ALL'IMPEDENZA D' USCITA  QUANDO E' "
+                "UGUALE NON SI HANNO PERDITE D' INSERZIONE"),
          .fore = colors::darkBlue});
     c.push_back(
         {.kind = K::Label, .name = "lblperdita", .rect = {240, 2300, 6000, 300}, .font = {.bold = true}});
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {kTImage.left, 2700, 4300, 280},
-                 .text = "RETE a T",
+                 .text = TR("frmattenuatorires", "RETE a T"),
                  .font = {.bold = true},
                  .align = Align::Center});
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {kPiImage.left, 2700, 4300, 280},
-                 .text = "RETE a P GRECO",
+                 .text = TR("frmattenuatorires", "RETE a P GRECO"),
                  .font = {.bold = true},
                  .align = Align::Center});
     c.push_back(schematic::imageControl("Image1", kTImage, tSketch()));
@@ -88,12 +97,12 @@ std::vector<ControlSpec> attenuatorControls() {
                      .font = {.bold = true},
                      .align = Align::Center});
     };
-    value("lblR1T", "R1", kTImage, 650, 250);
-    value("lblR2T", "R2", kTImage, 2650, 250);
-    value("lblR3T", "R3", kTImage, 2300, 1180);
-    value("lblR1P", "R1  ", kPiImage, -60, 1180);
-    value("lblR2P", "R2  ", kPiImage, 3380, 1180);
-    value("lblR3P", "R3", kPiImage, 1650, 250);
+    value("lblR1T", TR("frmattenuatorires", "R1"), kTImage, 650, 250);
+    value("lblR2T", TR("frmattenuatorires", "R2"), kTImage, 2650, 250);
+    value("lblR3T", TR("frmattenuatorires", "R3"), kTImage, 2300, 1180);
+    value("lblR1P", TR("frmattenuatorires", "R1  "), kPiImage, -60, 1180);
+    value("lblR2P", TR("frmattenuatorires", "R2  "), kPiImage, 3380, 1180);
+    value("lblR3P", TR("frmattenuatorires", "R3"), kPiImage, 1650, 250);
     return c;
 }
 
@@ -102,7 +111,7 @@ std::vector<ControlSpec> attenuatorControls() {
 Frmattenuatorires::Frmattenuatorires(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "ATTENUATORI RESISTIVI",
+            .caption = TR("frmattenuatorires", "ATTENUATORI RESISTIVI"),
             .rect = {0, 0, 9600, 5760},
             .faultFocus = "txtZI"},
            attenuatorControls()) {
@@ -113,13 +122,15 @@ Frmattenuatorires::Frmattenuatorires(Workbench& wb)
 void Frmattenuatorires::cmdcalcola_Click() {
     const double zi = num(txtZI_), zo = num(txtZO_), a = num(txtLD_);
     if (!missingDataOk(zi * zo * a, txtZI_, Negative::Refused)) return;
-    if (zi < zo) return warnAndFocus(txtZI_, "IMPEDENZA IN < IMPEDENZA OUT", kLowerCaseTitle);
+    if (zi < zo)
+        return warnAndFocus(txtZI_, TR("frmattenuatorires", "IMPEDENZA IN < IMPEDENZA OUT"), kLowerCaseTitle);
     const double lmin = attenuator::minimumLoss(zi, zo);
-    if (a < lmin) return warnAndFocus(txtLD_, "DATI NON CONGRUI", kLowerCaseTitle);
+    if (a < lmin) return warnAndFocus(txtLD_, TR("frmattenuatorires", "DATI NON CONGRUI"), kLowerCaseTitle);
     const attenuator::Networks n = attenuator::design(zi, zo, a);
     const std::string t1 = general(n.r1T), t2 = general(n.r2T), t3 = general(n.r3T);
     const std::string p1 = general(n.r1P), p2 = general(n.r2P), p3 = shortT(n.r3P);
-    const std::string loss = "PERDITA D'INSERZIONE " + general(attenuator::toCents(lmin)) + " dB";
+    const std::string loss =
+        compose(tr("frmattenuatorires", "PERDITA D'INSERZIONE %1 dB"), {general(attenuator::toCents(lmin))});
     lblR1T_.setText(t1);
     lblR2T_.setText(t2);
     lblR3T_.setText(t3);

@@ -1,6 +1,7 @@
 #include "calc/resistors/divider_form.h"
 
 #include "calc/resistors/divider.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -25,23 +26,36 @@ Picture dividerSketch() {
 std::vector<ControlSpec> dividerControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {240, 120, 7300, 600},
-                 .text =
-                     "FISSATI I VALORI DELLA TENSIONE DI ALIMENTAZIONE E DELLE RESISTENZE, SI OTTENGONO LE "
-                     "RISPETTIVE TENSIONI PARZIALI",
-                 .fore = colors::darkBlue,
-                 .font = {.bold = true}});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {240, 120, 7300, 600},
+         .text = TR("frmpartitori",
+                    "FISSATI I VALORI DELLA TENSIONE DI ALIMENTAZIONE E DELLE RESISTENZE, SI OTTENGONO LE "
+                    "RISPETTIVE TENSIONI PARZIALI"),
+         .fore = colors::darkBlue,
+         .font = {.bold = true}});
     addInputRow(c, {.label = "Label5",
-                    .caption = "TENSIONE DI ALIMENTAZIONE",
+                    .caption = TR("frmpartitori", "TENSIONE DI ALIMENTAZIONE"),
                     .box = "txtV",
                     .top = 900,
-                    .tooltip = "usa il punto per i decimali"});
-    addInputRow(c, {.label = "Label6", .caption = "VALORE di R 1 in OHM", .box = "txtR1", .top = 1360});
-    addInputRow(c, {.label = "Label7", .caption = "VALORE di R 2 in OHM", .box = "txtR2", .top = 1820});
-    c.push_back({.kind = K::Button, .name = "cmdcalcola", .rect = {5300, 900, 1900, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5300, 1500, 1900, 450}, .text = "E S C I"});
+                    .tooltip = TR("frmpartitori", "usa il punto per i decimali")});
+    addInputRow(c, {.label = "Label6",
+                    .caption = TR("frmpartitori", "VALORE di R 1 in OHM"),
+                    .box = "txtR1",
+                    .top = 1360});
+    addInputRow(c, {.label = "Label7",
+                    .caption = TR("frmpartitori", "VALORE di R 2 in OHM"),
+                    .box = "txtR2",
+                    .top = 1820});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {5300, 900, 1900, 450},
+                 .text = TR("frmpartitori", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5300, 1500, 1900, 450},
+                 .text = TR("frmpartitori", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kImage, dividerSketch()));
     const auto onSketch = [&](const char* name, const char* text, int x, int y, int width) {
         c.push_back({.kind = K::Label,
@@ -50,9 +64,9 @@ std::vector<ControlSpec> dividerControls() {
                      .text = text,
                      .font = {.bold = true}});
     };
-    onSketch("lblV", "Volt", -120, 1250, 1000);
-    onSketch("lblR1", "R1", 2100, 500, 400);
-    onSketch("lblR2", "R2", 2100, 1450, 400);
+    onSketch("lblV", TR("frmpartitori", "Volt"), -120, 1250, 1000);
+    onSketch("lblR1", TR("frmpartitori", "R1"), 2100, 500, 400);
+    onSketch("lblR2", TR("frmpartitori", "R2"), 2100, 1450, 400);
     onSketch("lblV1", "", 2550, 500, 1700);
     onSketch("lblV2", "", 2550, 1450, 1700);
     c.push_back(
@@ -63,10 +77,12 @@ std::vector<ControlSpec> dividerControls() {
 }  // namespace
 
 Frmpartitori::Frmpartitori(Workbench& wb)
-    : Form(
-          wb,
-          {.name = kName, .caption = "PARTITORI RESISTIVI", .rect = {0, 0, 7800, 5400}, .faultFocus = "txtV"},
-          dividerControls()) {
+    : Form(wb,
+           {.name = kName,
+            .caption = TR("frmpartitori", "PARTITORI RESISTIVI"),
+            .rect = {0, 0, 7800, 5400},
+            .faultFocus = "txtV"},
+           dividerControls()) {
     onClick(ctl("cmdcalcola"), &Frmpartitori::cmdcalcola_Click);
     onClick(ctl("cmdesci"), &Frmpartitori::cmdesci_Click);
 }
@@ -75,10 +91,11 @@ void Frmpartitori::cmdcalcola_Click() {
     const double v = num(txtV_), r1 = num(txtR1_), r2 = num(txtR2_);
     if (!missingDataOk(v * r1 * toSingle(r2), txtV_)) return;
     const divider::Divider d = divider::solve(v, r1, r2);
-    const std::string v1 = "Volt " + masked(d.v1, kVoltsMask);
-    const std::string v2 = "Volt " + masked(d.v2, kVoltsMask);
-    const std::string current = "LA CORRENTE E' :  " + shortT(d.shownCurrent) + "  Amp.";
-    const std::string supply = "V. " + general(v);
+    const std::string v1 = compose(tr("frmpartitori", "Volt %1"), {masked(d.v1, kVoltsMask)});
+    const std::string v2 = compose(tr("frmpartitori", "Volt %1"), {masked(d.v2, kVoltsMask)});
+    const std::string current =
+        compose(tr("frmpartitori", "LA CORRENTE E' :  %1  Amp."), {shortT(d.shownCurrent)});
+    const std::string supply = compose(tr("frmpartitori", "V. %1"), {general(v)});
     lblV1_.setText(v1);
     lblV2_.setText(v2);
     lblcorrente_.setText(current);

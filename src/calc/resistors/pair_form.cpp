@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "calc/resistors/parallel.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -32,12 +33,12 @@ std::vector<ControlSpec> pairControls(const PairTexts& t, const PairDrawing& d) 
     c.push_back({.kind = K::Button,
                  .name = "cmdcalcola",
                  .rect = {4900, 240, 1500, 450},
-                 .text = "CALCOLA",
-                 .tooltip = "abilita il calcolo"});
+                 .text = TR("ondalab", "CALCOLA"),
+                 .tooltip = TR("ondalab", "abilita il calcolo")});
     c.push_back({.kind = K::Button,
                  .name = "cmdesci",
                  .rect = {4900, 780, 1500, 450},
-                 .text = "ESCI",
+                 .text = TR("ondalab", "ESCI"),
                  .tooltip = t.exitTooltip});
     c.push_back({.kind = K::Label, .name = t.result, .rect = {240, 1380, 6200, 300}, .font = {.bold = true}});
     c.push_back(schematic::imageControl("Image1", d.image, d.picture));

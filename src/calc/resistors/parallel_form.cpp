@@ -1,5 +1,6 @@
 #include "calc/resistors/parallel_form.h"
 
+#include "common/catalogue.h"
 #include "common/schematic.h"
 
 namespace ondalab {
@@ -22,20 +23,21 @@ const PairTexts kTexts = {
     .box2 = "txtR2",
     .label1 = "lblR1",
     .label2 = "lblR2",
-    .caption1 = "Ohm prima resistenza",
-    .caption2 = "Ohm seconda resistenza",
+    .caption1 = TR("frmresistenze", "Ohm prima resistenza"),
+    .caption2 = TR("frmresistenze", "Ohm seconda resistenza"),
     .boxTooltip = "",
     .result = "lblRT",
-    .prefix = "Resistenza risultante  :  ",
-    .unit = " OHM",
+    .prefix = TR("frmresistenze", "Resistenza risultante  :  "),
+    .unit = TR("frmresistenze", " OHM"),
     .part1 = "lblohmR1",
     .part2 = "lblohmR2",
-    .partName1 = "R1",
-    .partName2 = "R2",
-    .note =
+    .partName1 = TR("frmresistenze", "R1"),
+    .partName2 = TR("frmresistenze", "R2"),
+    .note = TR(
+        "frmresistenze",
         "Il valore omico di più resistenze in parallelo è sempre inferiore al valore della più piccola delle "
-        "resistenze",
-    .exitTooltip = "chiude l'applicazione",
+        "resistenze"),
+    .exitTooltip = TR("frmresistenze", "chiude l'applicazione"),
 };
 
 }  // namespace
@@ -43,7 +45,7 @@ const PairTexts kTexts = {
 Frmresistenze::Frmresistenze(Workbench& wb)
     : PairForm(wb,
                {.name = kName,
-                .caption = "RESISTENZE IN PARALLELO",
+                .caption = TR("frmresistenze", "RESISTENZE IN PARALLELO"),
                 .rect = {0, 0, 6780, 4560},
                 .faultFocus = "txtR1"},
                kTexts,

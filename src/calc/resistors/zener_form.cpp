@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/resistors/zener.h"
+#include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 
@@ -10,7 +11,9 @@ namespace ondalab {
 
 namespace {
 
-constexpr std::array<const char*, 3> kClasses = {"Zener da 1/2 watt", "Zener da 1 watt", "Zener da 2 watt"};
+constexpr std::array<const char*, 3> kClasses = {TR("frmreszener", "Zener da 1/2 watt"),
+                                                 TR("frmreszener", "Zener da 1 watt"),
+                                                 TR("frmreszener", "Zener da 2 watt")};
 constexpr Rect kImage = {240, 2400, 5200, 1800};
 
 // The supply through the series resistor to the zener, cathode up, and on
@@ -31,8 +34,8 @@ std::vector<ControlSpec> zenerControls() {
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {240, 150, 2800, 1600},
-                 .text = "Zener utilizzato",
-                 .tooltip = "selezionare la potenza del diodo zener"});
+                 .text = TR("frmreszener", "Zener utilizzato"),
+                 .tooltip = TR("frmreszener", "selezionare la potenza del diodo zener")});
     for (size_t i = 0; i < kClasses.size(); ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -50,13 +53,22 @@ std::vector<ControlSpec> zenerControls() {
                         .boxLeft = 6300,
                         .tooltip = tip});
     };
-    input("Label3", "Tensione di alimentazione", "txtvcc", 240, "input tensione non stabilizzata");
-    input("Label4", "Tensione diodo zener", "txtvz", 720, "Tens. stabilizzata");
-    input("Label5", "Assorbimento in milliAmpere", "txtma", 1200, "corrente assorbita dal circuito");
-    c.end()[-2].tooltip = "corrente assorbita dal circuito";  // the current's caption carries the tip as well
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {3300, 1800, 1900, 450}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {5600, 1800, 1900, 450}, .text = "E S C I"});
+    input("Label3", TR("frmreszener", "Tensione di alimentazione"), "txtvcc", 240,
+          TR("frmreszener", "input tensione non stabilizzata"));
+    input("Label4", TR("frmreszener", "Tensione diodo zener"), "txtvz", 720,
+          TR("frmreszener", "Tens. stabilizzata"));
+    input("Label5", TR("frmreszener", "Assorbimento in milliAmpere"), "txtma", 1200,
+          TR("frmreszener", "corrente assorbita dal circuito"));
+    c.end()[-2].tooltip = TR(
+        "frmreszener", "corrente assorbita dal circuito");  // the current's caption carries the tip as well
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {3300, 1800, 1900, 450},
+                 .text = TR("frmreszener", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {5600, 1800, 1900, 450},
+                 .text = TR("frmreszener", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kImage, zenerSketch()));
     const auto onSketch = [&](const char* name, const char* text, int x, int y, int width) {
         c.push_back({.kind = K::Label,
@@ -65,10 +77,10 @@ std::vector<ControlSpec> zenerControls() {
                      .text = text,
                      .font = {.bold = true}});
     };
-    onSketch("Label1", "+ Vcc", 100, 450, 800);
+    onSketch("Label1", TR("frmreszener", "+ Vcc"), 100, 450, 800);
     onSketch("lblvcc", "", 100, 750, 1300);
     onSketch("lblohm", "", 1100, 650, 1500);
-    onSketch("Label2", "Vz", 3400, 750, 500);
+    onSketch("Label2", TR("frmreszener", "Vz"), 3400, 750, 500);
     onSketch("lblvz", "", 3400, 1050, 1300);
     c.push_back(
         {.kind = K::Label, .name = "lblohmlunga", .rect = {240, 4300, 6000, 280}, .font = {.bold = true}});
@@ -82,7 +94,7 @@ std::vector<ControlSpec> zenerControls() {
 Frmreszener::Frmreszener(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "CALCOLO DELLA RESISTENZA DI CADUTA",
+            .caption = TR("frmreszener", "CALCOLO DELLA RESISTENZA DI CADUTA"),
             .rect = {0, 0, 7860, 5400},
             .faultFocus = "txtvcc"},
            zenerControls()) {
@@ -97,16 +109,17 @@ void Frmreszener::Option1_Click(int index) {
 
 void Frmreszener::cmdcalcola_Click() {
     const double vcc = num(txtvcc_), vz = num(txtvz_), ma = num(txtma_);
-    if (vz > vcc) return warnAndFocus(txtvcc_, "VALORI DI TENSIONE ERRATI");
+    if (vz > vcc) return warnAndFocus(txtvcc_, TR("frmreszener", "VALORI DI TENSIONE ERRATI"));
     if (!missingDataOk(vcc * vz * ma, txtvcc_)) return;
     const zener::Dropper r = zener::solve(vcc, vz, ma, zenerMilliamps_);
     const std::string ohms = std::to_string(r.ohms);
-    const std::string supply = general(vcc) + " V", zenerVolts = general(vz) + " V";
-    const std::string watts = "Dissipazione in Watt = " + shortT(r.watts);
+    const std::string supply = general(vcc) + tr("frmreszener", " V"),
+                      zenerVolts = general(vz) + tr("frmreszener", " V");
+    const std::string watts = compose(tr("frmreszener", "Dissipazione in Watt = %1"), {shortT(r.watts)});
     lblvcc_.setText(supply);
-    lblohm_.setText(ohms + " ohm");
+    lblohm_.setText(ohms + tr("frmreszener", " ohm"));
     lblvz_.setText(zenerVolts);
-    lblohmlunga_.setText("Valore della resistenza = Ohm " + ohms);
+    lblohmlunga_.setText(compose(tr("frmreszener", "Valore della resistenza = Ohm %1"), {ohms}));
     lblwatt_.setText(watts);
 }
 

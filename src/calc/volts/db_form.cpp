@@ -27,12 +27,12 @@ struct Mode {
 };
 
 const std::array<Mode, 3> kModes = {{
-    {"NOTI I DECIBEL TROVARE LA VARIAZIONE IN TENSIONE E IN POTENZA", "DECIBEL", "", "RAPPORTO  in TENSIONE",
-     "RAPPORTO in POTENZA"},
-    {"NOTE LE TENSIONI DI ENTRATA E USCITA TROVARE I DECIBEL", "TENSIONE ENTRATA", "TENSIONE USCITA",
-     "DECIBEL", ""},
-    {"NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL", "POTENZA ENTRATA", "POTENZA USCITA", "DECIBEL",
-     ""},
+    {TR("frmdB", "NOTI I DECIBEL TROVARE LA VARIAZIONE IN TENSIONE E IN POTENZA"), TR("frmdB", "DECIBEL"), "",
+     TR("frmdB", "RAPPORTO  in TENSIONE"), TR("frmdB", "RAPPORTO in POTENZA")},
+    {TR("frmdB", "NOTE LE TENSIONI DI ENTRATA E USCITA TROVARE I DECIBEL"), TR("frmdB", "TENSIONE ENTRATA"),
+     TR("frmdB", "TENSIONE USCITA"), TR("frmdB", "DECIBEL"), ""},
+    {TR("frmdB", "NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL"), TR("frmdB", "POTENZA ENTRATA"),
+     TR("frmdB", "POTENZA USCITA"), TR("frmdB", "DECIBEL"), ""},
 }};
 
 std::vector<ControlSpec> dbControls() {
@@ -42,16 +42,20 @@ std::vector<ControlSpec> dbControls() {
         {.kind = K::Label,
          .name = "Label1",
          .rect = {120, 60, 7530, 640},
-         .text = "Il decibel (dB) è un'unità di misura logaritmica che indica il rapporto esistente tra il "
-                 "segnale applicato all'ingresso e il segnale prelevato all'uscita di un dispositivo. Il "
-                 "Decibel può esprimere un guadagno o una attenuazione."});
+         .text =
+             TR("frmdB",
+                "Il decibel (dB) è un'unità di misura logaritmica che indica il rapporto esistente tra il "
+                "segnale applicato all'ingresso e il segnale prelevato all'uscita di un dispositivo. Il "
+                "Decibel può esprimere un guadagno o una attenuazione.")});
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {120, 720, 7530, 250},
-                 .text = "per separare i decimali usare il punto",
+                 .text = TR("frmdB", "per separare i decimali usare il punto"),
                  .fore = colors::red});
-    c.push_back(
-        {.kind = K::Frame, .name = "Frame1", .rect = {120, 980, 7530, 1120}, .text = " Opzioni di calcolo "});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {120, 980, 7530, 1120},
+                 .text = TR("frmdB", " Opzioni di calcolo ")});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -80,7 +84,7 @@ std::vector<ControlSpec> dbControls() {
         return ControlSpec{.kind = K::TextBox,
                            .name = std::move(name),
                            .rect = {left, 2680, 1450, 330},
-                           .tooltip = "inserire i dati e cliccare \"Calcola\""};
+                           .tooltip = TR("frmdB", "inserire i dati e cliccare \"Calcola\"")};
     };
     const auto result = [](std::string name, int left) {
         return ControlSpec{.kind = K::Label,
@@ -97,21 +101,27 @@ std::vector<ControlSpec> dbControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label11",
                  .rect = {120, 3320, 4000, 300},
-                 .text = " dopo l'inserimento cliccare su CALCOLA  --->"});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {4300, 3220, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {6000, 3220, 1500, 420}, .text = "E S C I"});
+                 .text = TR("frmdB", " dopo l'inserimento cliccare su CALCOLA  --->")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {4300, 3220, 1500, 420},
+                 .text = TR("frmdB", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {6000, 3220, 1500, 420},
+                 .text = TR("frmdB", "E S C I")});
     // The worked example, below the short window's client area (4540 tall).
     c.push_back({.kind = K::Shape, .name = "Shape1", .rect = {240, 4600, 7290, 1660}});
     c.push_back({.kind = K::Label,
                  .name = "Label3",
                  .rect = {360, 4650, 3000, 260},
-                 .text = "  Facciamo un esempio ",
+                 .text = TR("frmdB", "  Facciamo un esempio "),
                  .font = {.bold = true}});
-    c.push_back({.kind = K::Label,
-                 .name = "Label4",
-                 .rect = {360, 4950, 6060, 260},
-                 .text = "In un dispositivo che presenta un guadagno o una attenuazione di DB :"});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label4",
+         .rect = {360, 4950, 6060, 260},
+         .text = TR("frmdB", "In un dispositivo che presenta un guadagno o una attenuazione di DB :")});
     c.push_back({.kind = K::Label,
                  .name = "lbldbesempio",
                  .rect = {6450, 4920, 1000, 300},
@@ -120,17 +130,19 @@ std::vector<ControlSpec> dbControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {360, 5270, 5600, 260},
-                 .text = "se si applica in ingresso una tensione di  :"});
+                 .text = TR("frmdB", "se si applica in ingresso una tensione di  :")});
     c.push_back({.kind = K::TextBox,
                  .name = "txtvoltesempio",
                  .rect = {6450, 5230, 1000, 330},
-                 .tooltip = "IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA"});
+                 .tooltip = TR("frmdB", "IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA")});
     c.push_back({.kind = K::Label,
                  .name = "Label6",
                  .rect = {360, 5590, 3000, 260},
-                 .text = "si ottengono in uscita :"});
-    c.push_back(
-        {.kind = K::Label, .name = "Label7", .rect = {600, 5920, 1300, 260}, .text = "in guadagno  : "});
+                 .text = TR("frmdB", "si ottengono in uscita :")});
+    c.push_back({.kind = K::Label,
+                 .name = "Label7",
+                 .rect = {600, 5920, 1300, 260},
+                 .text = TR("frmdB", "in guadagno  : ")});
     c.push_back({.kind = K::Label,
                  .name = "Label9",
                  .rect = {1900, 5880, 1500, 300},
@@ -139,7 +151,7 @@ std::vector<ControlSpec> dbControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {3700, 5920, 1500, 260},
-                 .text = " in attenuazione  : "});
+                 .text = TR("frmdB", " in attenuazione  : ")});
     c.push_back({.kind = K::Label,
                  .name = "Label10",
                  .rect = {5200, 5880, 1500, 300},
@@ -153,7 +165,7 @@ std::vector<ControlSpec> dbControls() {
 FrmdB::FrmdB(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE",
+            .caption = TR("frmdB", "CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE"),
             .rect = kShort,
             .style = FrameStyle::Sizable,
             .centred = false,  // it places itself
@@ -176,12 +188,12 @@ void FrmdB::Option1_Click(int index) {
     const Mode& m = kModes[static_cast<size_t>(index)];
     const bool twoInputs = *m.input2 != '\0';
     const bool twoOutputs = *m.output2 != '\0';
-    lblinput1_.setText(m.input1);
-    if (twoInputs) lblinput2_.setText(m.input2);
+    lblinput1_.setText(tr(kName, m.input1));
+    if (twoInputs) lblinput2_.setText(tr(kName, m.input2));
     lblinput2_.setVisible(twoInputs);
     txtinput2_.setVisible(twoInputs);
-    lbloutput1_.setText(m.output1);
-    if (twoOutputs) lbloutput2_.setText(m.output2);
+    lbloutput1_.setText(tr(kName, m.output1));
+    if (twoOutputs) lbloutput2_.setText(tr(kName, m.output2));
     lbloutput2_.setVisible(twoOutputs);
     lblout2_.setVisible(twoOutputs);
     lblvariazione_.setVisible(false);
@@ -190,13 +202,14 @@ void FrmdB::Option1_Click(int index) {
 void FrmdB::cmdcalcola_Click() {
     const double d = num(txtinput1_);
     if (d < 0) {
-        warnAndFocus(txtinput1_, "SOLO VALORI POSITIVI");
+        warnAndFocus(txtinput1_, TR("frmdB", "SOLO VALORI POSITIVI"));
         return;
     }
     if (mode_ == 0) {
         if (d > db::kMaxDecibels) {
-            warnAndFocus(txtinput1_,
-                         "MASSIMO DB CALCOLABILE = 70");  // the ratios stay, the example still opens
+            warnAndFocus(
+                txtinput1_,
+                TR("frmdB", "MASSIMO DB CALCOLABILE = 70"));  // the ratios stay, the example still opens
         } else {
             const auto r = db::fromDecibels(d);
             std::string voltage = masked(r.voltage, kRatioMask);
@@ -212,13 +225,13 @@ void FrmdB::cmdcalcola_Click() {
     }
     const double e = num(txtinput2_);
     if (d * e <= 0) {
-        warnAndFocus(txtinput1_, "SOLO VALORI POSITIVI");
+        warnAndFocus(txtinput1_, TR("frmdB", "SOLO VALORI POSITIVI"));
         return;
     }
     const auto level = db::between(mode_ == 1 ? db::Quantity::Voltage : db::Quantity::Power, d, e);
     const std::string decibels = masked(level.decibels, kDecibelMask);
     lblout1_.setText(decibels);
-    lblvariazione_.setText(level.gain ? "DB di GUADAGNO" : "DB di ATTENUAZIONE");
+    lblvariazione_.setText(level.gain ? tr("frmdB", "DB di GUADAGNO") : tr("frmdB", "DB di ATTENUAZIONE"));
     lblvariazione_.setVisible(true);
 }
 

@@ -18,25 +18,29 @@ struct Mode {
 };
 
 const std::array<Mode, 2> kModes = {{
-    {"da microvolt a dBmicrovolt", "DIGITARE I microvolt", "CORRISPONDE A dBmicrovolt : "},
-    {"da dBmicroV a microvolt", "DIGITARE I dBmicrovolt", "CORRISPONDE A microvolt"},
+    {TR("frmdBmicrovolt", "da microvolt a dBmicrovolt"), TR("frmdBmicrovolt", "DIGITARE I microvolt"),
+     TR("frmdBmicrovolt", "CORRISPONDE A dBmicrovolt : ")},
+    {TR("frmdBmicrovolt", "da dBmicroV a microvolt"), TR("frmdBmicrovolt", "DIGITARE I dBmicrovolt"),
+     TR("frmdBmicrovolt", "CORRISPONDE A microvolt")},
 }};
 
-constexpr const char* kNegative = "NON ESISTONO VALORI NEGATIVI";
+constexpr const char* kNegative = TR("frmdBmicrovolt", "NON ESISTONO VALORI NEGATIVI");
 
 std::vector<ControlSpec> dbmicrovoltControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {120, 120, 5760, 720},
-                 .text = "Il dB microvolt E' UNA UNITA' DI MISURA, USATA IN CAMPO TELEVISIVO, CHE ESPRIME IL "
-                         "GUADAGNO O L' ATTENUAZIONE IN TENSIONE SU DI UN CARICO DA 75 OHM.",
-                 .align = Align::Center});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 120, 5760, 720},
+         .text = TR("frmdBmicrovolt",
+                    "Il dB microvolt E' UNA UNITA' DI MISURA, USATA IN CAMPO TELEVISIVO, CHE ESPRIME IL "
+                    "GUADAGNO O L' ATTENUAZIONE IN TENSIONE SU DI UN CARICO DA 75 OHM."),
+         .align = Align::Center});
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {1200, 960, 3600, 960},
-                 .text = " Opzioni di calcolo  "});
+                 .text = TR("frmdBmicrovolt", " Opzioni di calcolo  ")});
     for (int i = 0; i < 2; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -60,10 +64,13 @@ std::vector<ControlSpec> dbmicrovoltControls() {
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {120, 3060, 5760, 300},
-                 .text = "usare il punto del tastierino numerico per i decimali",
+                 .text = TR("frmdBmicrovolt", "usare il punto del tastierino numerico per i decimali"),
                  .fore = colors::red,
                  .align = Align::Center});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {2250, 3450, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {2250, 3450, 1500, 420},
+                 .text = TR("frmdBmicrovolt", "E S C I")});
     return c;
 }
 
@@ -72,7 +79,7 @@ std::vector<ControlSpec> dbmicrovoltControls() {
 FrmdBmicrovolt::FrmdBmicrovolt(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm",
+            .caption = TR("frmdBmicrovolt", "dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm"),
             .rect = {0, 0, 6120, 4350},
             .faultFocus = "txtin",
             .defaultButton = {}},
@@ -84,8 +91,8 @@ FrmdBmicrovolt::FrmdBmicrovolt(Workbench& wb)
 
 void FrmdBmicrovolt::Option1_Click(int index) {
     mode_ = index;
-    lblinput_.setText(kModes[static_cast<size_t>(index)].input);
-    lbloutput_.setText(kModes[static_cast<size_t>(index)].output);
+    lblinput_.setText(tr(kName, kModes[static_cast<size_t>(index)].input));
+    lbloutput_.setText(tr(kName, kModes[static_cast<size_t>(index)].output));
 }
 
 void FrmdBmicrovolt::txtin_Change() {
@@ -99,7 +106,7 @@ void FrmdBmicrovolt::txtin_Change() {
         }
         result = toSingle(dbmicrovolt::fromMicrovolts(x));  // the result is held in single precision
     } else if (x > dbmicrovolt::kMaxDecibels) {
-        warnAndFocus(txtin_, "dBmicroV max = 120");
+        warnAndFocus(txtin_, TR("frmdBmicrovolt", "dBmicroV max = 120"));
     } else if (x < 0) {
         warnAndFocus(txtin_, kNegative);
     } else {

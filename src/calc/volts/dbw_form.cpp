@@ -11,10 +11,10 @@ namespace ondalab {
 namespace {
 
 constexpr const char* kNotice = kNoticeTitle;
-constexpr const char* kVolt50 = "Volt su   50 ohm";
-constexpr const char* kVolt75 = "Volt su   75 ohm";
-constexpr const char* kMilli50 = "milliVolt su 50 ohm";
-constexpr const char* kMilli75 = "milliVolt su 75 ohm";
+constexpr const char* kVolt50 = TR("frmdBW", "Volt su   50 ohm");
+constexpr const char* kVolt75 = TR("frmdBW", "Volt su   75 ohm");
+constexpr const char* kMilli50 = TR("frmdBW", "milliVolt su 50 ohm");
+constexpr const char* kMilli75 = TR("frmdBW", "milliVolt su 75 ohm");
 
 struct Mode {
     const char* option;
@@ -24,9 +24,9 @@ struct Mode {
 };
 
 const std::array<Mode, 3> kModes = {{
-    {"Da dBW a Watt", "dBW", "dBm", "Watt"},
-    {"Da dBm a Watt", "dBm", "dBW", "Watt"},
-    {"Da Watt a dBW", "Watt", "dBW", "dBm"},
+    {TR("frmdBW", "Da dBW a Watt"), TR("frmdBW", "dBW"), TR("frmdBW", "dBm"), TR("frmdBW", "Watt")},
+    {TR("frmdBW", "Da dBm a Watt"), TR("frmdBW", "dBm"), TR("frmdBW", "dBW"), TR("frmdBW", "Watt")},
+    {TR("frmdBW", "Da Watt a dBW"), TR("frmdBW", "Watt"), TR("frmdBW", "dBW"), TR("frmdBW", "dBm")},
 }};
 
 // The input row and the name row above it, left to right.
@@ -37,14 +37,18 @@ constexpr int kValuesTop = 2620;
 std::vector<ControlSpec> dbwControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back({.kind = K::Label,
-                 .name = "Label1",
-                 .rect = {120, 120, 8040, 480},
-                 .text =
-                     "Il dBWatt (dBW) e il dBmilliwatt (dBm) sono unità di misura di un guadagno o di una "
-                     "attenuazione",
-                 .align = Align::Center});
-    c.push_back({.kind = K::Frame, .name = "Frame1", .rect = {120, 700, 2700, 1250}, .text = " Opzioni "});
+    c.push_back(
+        {.kind = K::Label,
+         .name = "Label1",
+         .rect = {120, 120, 8040, 480},
+         .text = TR("frmdBW",
+                    "Il dBWatt (dBW) e il dBmilliwatt (dBm) sono unità di misura di un guadagno o di una "
+                    "attenuazione"),
+         .align = Align::Center});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {120, 700, 2700, 1250},
+                 .text = TR("frmdBW", " Opzioni ")});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -70,22 +74,25 @@ std::vector<ControlSpec> dbwControls() {
     c.push_back({.kind = K::TextBox,
                  .name = "txtinput",
                  .rect = {120, kValuesTop, 1500, 330},
-                 .tooltip = "inserisci il valore selezionato"});
+                 .tooltip = TR("frmdBW", "inserisci il valore selezionato")});
     c.push_back(name("lbloutput1", 1));
     c.push_back(result("lblout1", 1));
     c.push_back(name("lbloutput2", 2));
     c.push_back(result("lblout2", 2));
-    c.push_back(name("Label5", 3, "VOLT SU   50  OHM"));
+    c.push_back(name("Label5", 3, TR("frmdBW", "VOLT SU   50  OHM")));
     c.push_back(result("lbl50", 3));
-    c.push_back(name("Label6", 4, "VOLT SU    75  OHM"));
+    c.push_back(name("Label6", 4, TR("frmdBW", "VOLT SU    75  OHM")));
     c.push_back(result("lbl75", 4));
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {3100, 1200, 4800, 300},
-                 .text = "calcolabili da da 1 picoWatt a 100 KiloWatt",
+                 .text = TR("frmdBW", "calcolabili da da 1 picoWatt a 100 KiloWatt"),
                  .visible = false,
                  .fore = colors::red});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {3390, 3200, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {3390, 3200, 1500, 420},
+                 .text = TR("frmdBW", "E S C I")});
     return c;
 }
 
@@ -94,7 +101,7 @@ std::vector<ControlSpec> dbwControls() {
 FrmdBW::FrmdBW(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "Conversioni dBWatt - dBmilliWatt in Watt",
+            .caption = TR("frmdBW", "Conversioni dBWatt - dBmilliWatt in Watt"),
             .rect = {0, 0, 8400, 4160},
             .faultFocus = "txtinput",
             .defaultButton = {}},
@@ -107,9 +114,9 @@ FrmdBW::FrmdBW(Workbench& wb)
 void FrmdBW::Option1_Click(int index) {
     mode_ = index;
     const Mode& m = kModes[static_cast<size_t>(index)];
-    lblinput_.setText(m.input);
-    lbloutput1_.setText(m.output1);
-    lbloutput2_.setText(m.output2);
+    lblinput_.setText(tr(kName, m.input));
+    lbloutput1_.setText(tr(kName, m.output1));
+    lbloutput2_.setText(tr(kName, m.output2));
     Label2_.setVisible(index == 1);
 }
 
@@ -134,8 +141,8 @@ void FrmdBW::rangeWarning(const char* prompt, const char* title) { warnAndFocus(
 // other modes put them back to volts when they write their results.
 void FrmdBW::voltCaptionsBack() {
     if (Label5_.text() != kMilli50) return;
-    Label5_.setText(kVolt50);
-    Label6_.setText(kVolt75);
+    Label5_.setText(tr(kName, kVolt50));
+    Label6_.setText(tr(kName, kVolt75));
 }
 
 void FrmdBW::writeVolts(const std::string& v50, const std::string& v75) {
@@ -144,7 +151,8 @@ void FrmdBW::writeVolts(const std::string& v50, const std::string& v75) {
 }
 
 void FrmdBW::fromDbw(double x) {
-    if (x < dbw::kDbwMin || x > dbw::kDbwMax) return rangeWarning("VALORI da:  - 30 a + 50", kNotice);
+    if (x < dbw::kDbwMin || x > dbw::kDbwMax)
+        return rangeWarning(tr("frmdBW", "VALORI da:  - 30 a + 50"), kNotice);
     const std::string dbm = masked(toSingle(x + dbw::kDbmOverDbw), "##0.###");
     const std::string watts = masked(dbw::wattsFromDbw(x), "#0.###");
     const double shown = readRegional(watts, fmt());  // the voltages use the watts as shown
@@ -157,7 +165,8 @@ void FrmdBW::fromDbw(double x) {
 }
 
 void FrmdBW::fromDbm(double x) {
-    if (x < dbw::kDbmMin || x > dbw::kDbmMax) return rangeWarning("VALORI DA: - 90 a + 80", kNotice);
+    if (x < dbw::kDbmMin || x > dbw::kDbmMax)
+        return rangeWarning(tr("frmdBW", "VALORI DA: - 90 a + 80"), kNotice);
     const std::string dbwText = masked(toSingle(x - dbw::kDbmOverDbw), "##0.##");
     double w = dbw::wattsFromDbw(readRegional(dbwText, fmt()));
     const bool micro = w < dbw::kMicro;
@@ -166,11 +175,11 @@ void FrmdBW::fromDbm(double x) {
     const double shown = readRegional(watts, fmt());
     const std::string v50 = masked(dbw::volts(shown, dbw::kLowOhms), "##0.#####");
     const std::string v75 = masked(dbw::volts(shown, dbw::kHighOhms), "##0.#####");
-    lbloutput2_.setText(micro ? "microWatt" : "Watt");
+    lbloutput2_.setText(micro ? tr("frmdBW", "microWatt") : tr("frmdBW", "Watt"));
     lblout1_.setText(dbwText);
     lblout2_.setText(watts);
-    Label5_.setText(micro ? kMilli50 : kVolt50);
-    Label6_.setText(micro ? kMilli75 : kVolt75);
+    Label5_.setText(tr(kName, micro ? kMilli50 : kVolt50));
+    Label6_.setText(tr(kName, micro ? kMilli75 : kVolt75));
     writeVolts(v50, v75);
 }
 
@@ -179,8 +188,8 @@ void FrmdBW::fromWatts(double x) {
         for (Control* r : results_) r->setText("");
         return;
     }
-    if (x < 0) return rangeWarning("NON ESISTONO WATT NEGATIVI", kErrorTitle);
-    if (x > dbw::kMaxWatts) return rangeWarning("VALORE ECCESSIVO", kNotice);
+    if (x < 0) return rangeWarning(tr("frmdBW", "NON ESISTONO WATT NEGATIVI"), kErrorTitle);
+    if (x > dbw::kMaxWatts) return rangeWarning(tr("frmdBW", "VALORE ECCESSIVO"), kNotice);
     const std::string dbwText = masked(dbw::dbwFromWatts(x), "##0.##");
     const std::string dbm = masked(readRegional(dbwText, fmt()) + dbw::kDbmOverDbw, "##0.##");
     const std::string v50 = masked(dbw::volts(x, dbw::kLowOhms), "##0.##");

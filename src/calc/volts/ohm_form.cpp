@@ -16,12 +16,30 @@ struct Mode {
 };
 
 const std::array<Mode, 6> kModes = {{
-    {"VOLT  e  AMPERE", "R = V : I     W= V x I", {"VOLT :", "AMPER :", "OHM :", "WATT :"}},
-    {"VOLT e  OHM", "I = V : R     W = (V x V) : R", {"VOLT :", "OHM :", "AMPER :", "WATT :"}},
-    {"VOLT e  WATT", "I = W : V     R = (V x V) : W", {"VOLT :", "WATT :", "AMPER :", "OHM :"}},
-    {"AMPERE e OHM", "V = I x R     W = (I x I) x R", {"AMPER :", "OHM :", "VOLT :", "WATT :"}},
-    {"AMPERE e  WATT", "V = W : I     R = W : (I x I)", {"AMPER :", "WATT :", "VOLT :", "OHM :"}},
-    {"OHM e  WATT", "V = radice(R x W)   I = radice( W : R)", {"OHM :", "WATT :", "VOLT :", "AMPER :"}},
+    {TR("frmleggediohm", "VOLT  e  AMPERE"),
+     TR("frmleggediohm", "R = V : I     W= V x I"),
+     {TR("frmleggediohm", "VOLT :"), TR("frmleggediohm", "AMPER :"), TR("frmleggediohm", "OHM :"),
+      TR("frmleggediohm", "WATT :")}},
+    {TR("frmleggediohm", "VOLT e  OHM"),
+     TR("frmleggediohm", "I = V : R     W = (V x V) : R"),
+     {TR("frmleggediohm", "VOLT :"), TR("frmleggediohm", "OHM :"), TR("frmleggediohm", "AMPER :"),
+      TR("frmleggediohm", "WATT :")}},
+    {TR("frmleggediohm", "VOLT e  WATT"),
+     TR("frmleggediohm", "I = W : V     R = (V x V) : W"),
+     {TR("frmleggediohm", "VOLT :"), TR("frmleggediohm", "WATT :"), TR("frmleggediohm", "AMPER :"),
+      TR("frmleggediohm", "OHM :")}},
+    {TR("frmleggediohm", "AMPERE e OHM"),
+     TR("frmleggediohm", "V = I x R     W = (I x I) x R"),
+     {TR("frmleggediohm", "AMPER :"), TR("frmleggediohm", "OHM :"), TR("frmleggediohm", "VOLT :"),
+      TR("frmleggediohm", "WATT :")}},
+    {TR("frmleggediohm", "AMPERE e  WATT"),
+     TR("frmleggediohm", "V = W : I     R = W : (I x I)"),
+     {TR("frmleggediohm", "AMPER :"), TR("frmleggediohm", "WATT :"), TR("frmleggediohm", "VOLT :"),
+      TR("frmleggediohm", "OHM :")}},
+    {TR("frmleggediohm", "OHM e  WATT"),
+     TR("frmleggediohm", "V = radice(R x W)   I = radice( W : R)"),
+     {TR("frmleggediohm", "OHM :"), TR("frmleggediohm", "WATT :"), TR("frmleggediohm", "VOLT :"),
+      TR("frmleggediohm", "AMPER :")}},
 }};
 
 constexpr Mask kResultMask = "#,##0.###";
@@ -32,8 +50,8 @@ std::vector<ControlSpec> ohmControls() {
     c.push_back({.kind = K::Frame,
                  .name = "Frame1",
                  .rect = {120, 120, 3000, 2760},
-                 .text = "dati conosciuti",
-                 .tooltip = "effettuare una scelta"});
+                 .text = TR("frmleggediohm", "dati conosciuti"),
+                 .tooltip = TR("frmleggediohm", "effettuare una scelta")});
     for (int i = 0; i < 6; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -51,7 +69,7 @@ std::vector<ControlSpec> ohmControls() {
         return ControlSpec{.kind = kind,
                            .name = std::move(name),
                            .rect = {4600, top, 1800, 360},
-                           .tooltip = kind == K::TextBox ? "immissione dato" : "",
+                           .tooltip = kind == K::TextBox ? TR("frmleggediohm", "immissione dato") : "",
                            .border = kind == K::Label};
     };
     c.push_back({.kind = K::Label,
@@ -70,13 +88,13 @@ std::vector<ControlSpec> ohmControls() {
     c.push_back({.kind = K::Button,
                  .name = "cmdcalcola",
                  .rect = {1300, 3300, 1600, 450},
-                 .text = "CALCOLA",
-                 .tooltip = "abilita il calcolo"});
+                 .text = TR("frmleggediohm", "CALCOLA"),
+                 .tooltip = TR("frmleggediohm", "abilita il calcolo")});
     c.push_back({.kind = K::Button,
                  .name = "cdmesci",
                  .rect = {3700, 3300, 1600, 450},
-                 .text = "CHIUDI",
-                 .tooltip = "esce dall'applicazione"});
+                 .text = TR("frmleggediohm", "CHIUDI"),
+                 .tooltip = TR("frmleggediohm", "esce dall'applicazione")});
     return c;
 }
 
@@ -85,7 +103,7 @@ std::vector<ControlSpec> ohmControls() {
 Frmleggediohm::Frmleggediohm(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "POTENZA - TENSIONE - CORRENTE - RESISTENZA",
+            .caption = TR("frmleggediohm", "POTENZA - TENSIONE - CORRENTE - RESISTENZA"),
             .rect = {0, 0, 6750, 4350},
             .faultFocus = "txtinput1"},
            ohmControls()) {
@@ -97,8 +115,8 @@ Frmleggediohm::Frmleggediohm(Workbench& wb)
 void Frmleggediohm::Option1_Click(int index) {
     mode_ = index;
     const Mode& m = kModes[static_cast<size_t>(index)];
-    lblformule_.setText(m.formulas);
-    for (size_t i = 0; i < m.names.size(); ++i) lblinput_[i]->setText(m.names[i]);
+    lblformule_.setText(tr(kName, m.formulas));
+    for (size_t i = 0; i < m.names.size(); ++i) lblinput_[i]->setText(tr(kName, m.names[i]));
 }
 
 void Frmleggediohm::cmdcalcola_Click() {

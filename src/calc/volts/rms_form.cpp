@@ -19,16 +19,18 @@ struct Mode {
 };
 
 const std::array<Mode, 3> kModes = {{
-    {"VOLT EFFICACI", "VOLT di picco : ", "VOLT picco picco : "},
-    {"VOLT DI PICCO", "VOLT efficaci : ", "VOLT picco picco : "},
-    {"VOLT PICCO PICCO", "VOLT efficaci : ", "VOLT di picco : "},
+    {TR("frmvolt", "VOLT EFFICACI"), TR("frmvolt", "VOLT di picco : "), TR("frmvolt", "VOLT picco picco : ")},
+    {TR("frmvolt", "VOLT DI PICCO"), TR("frmvolt", "VOLT efficaci : "), TR("frmvolt", "VOLT picco picco : ")},
+    {TR("frmvolt", "VOLT PICCO PICCO"), TR("frmvolt", "VOLT efficaci : "), TR("frmvolt", "VOLT di picco : ")},
 }};
 
 std::vector<ControlSpec> voltControls() {
     using K = ControlKind;
     std::vector<ControlSpec> c;
-    c.push_back(
-        {.kind = K::Frame, .name = "Frame1", .rect = {120, 120, 2800, 1400}, .text = "Dato conosciuto"});
+    c.push_back({.kind = K::Frame,
+                 .name = "Frame1",
+                 .rect = {120, 120, 2800, 1400},
+                 .text = TR("frmvolt", "Dato conosciuto")});
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Option,
                      .name = indexed("Option1", i),
@@ -43,15 +45,20 @@ std::vector<ControlSpec> voltControls() {
     c.push_back({.kind = K::TextBox,
                  .name = "txtinput",
                  .rect = {3500, 700, 2000, 330},
-                 .tooltip = "inserisci il voltaggio"});
+                 .tooltip = TR("frmvolt", "inserisci il voltaggio")});
     for (int i = 1; i <= 3; ++i)
         c.push_back({.kind = K::Label,
                      .name = "lblout" + std::to_string(i),
                      .rect = {600, 1680 + (i - 1) * 420, 4800, 330},
                      .border = true});
-    c.push_back(
-        {.kind = K::Button, .name = "cmdcalcola", .rect = {1200, 3050, 1500, 420}, .text = "CALCOLA"});
-    c.push_back({.kind = K::Button, .name = "cmdesci", .rect = {3300, 3050, 1500, 420}, .text = "E S C I"});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdcalcola",
+                 .rect = {1200, 3050, 1500, 420},
+                 .text = TR("frmvolt", "CALCOLA")});
+    c.push_back({.kind = K::Button,
+                 .name = "cmdesci",
+                 .rect = {3300, 3050, 1500, 420},
+                 .text = TR("frmvolt", "E S C I")});
     return c;
 }
 
@@ -60,7 +67,7 @@ std::vector<ControlSpec> voltControls() {
 Frmvolt::Frmvolt(Workbench& wb)
     : Form(wb,
            {.name = kName,
-            .caption = "VOLT EFFETTIVI - VOLT DI PICCO - VOLT PICCO PICCO",
+            .caption = TR("frmvolt", "VOLT EFFETTIVI - VOLT DI PICCO - VOLT PICCO PICCO"),
             .rect = {0, 0, 6120, 4000},
             .faultFocus = "txtinput"},
            voltControls()) {
@@ -77,14 +84,14 @@ void Frmvolt::Option1_Click(int index) {
     known_ = index;
     showResults(false);
     txtinput_.setText("");
-    lblinput_.setText(kModes[static_cast<size_t>(index)].option);
+    lblinput_.setText(tr(kName, kModes[static_cast<size_t>(index)].option));
 }
 
 void Frmvolt::cmdcalcola_Click() {
     const double x = num(txtinput_);
     if (x <= 0) {
-        workbench().plainBox("INPUT NON VALIDO",
-                             "MESSAGGIO DI ERRORE");  // the program's one box without an icon
+        workbench().plainBox(tr("frmvolt", "INPUT NON VALIDO"),
+                             tr("frmvolt", "MESSAGGIO DI ERRORE"));  // the program's one box without an icon
         setFocus(txtinput_);
         showResults(true);  // with whatever they held
         return;
@@ -100,9 +107,9 @@ void Frmvolt::cmdcalcola_Click() {
     const double average = toSingle(roundThrough(rms::average(peak), kMask));
     const std::string averageText = shortT(average);
     const Mode& m = kModes[static_cast<size_t>(known_)];
-    lblout1_.setText(m.first + first);
-    lblout2_.setText(m.second + second);
-    lblout3_.setText("VOLT VALORE MEDIO : " + averageText);
+    lblout1_.setText(tr(kName, m.first) + first);
+    lblout2_.setText(tr(kName, m.second) + second);
+    lblout3_.setText(compose(tr("frmvolt", "VOLT VALORE MEDIO : %1"), {averageText}));
     showResults(true);
 }
 
