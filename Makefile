@@ -72,12 +72,14 @@ soak: build
 bench: build
 	@scripts/run-gui $(BUILD)/ondalab-bench
 
-# ONDALAB_PALETTE=dark makes them in a dark palette, QT_SCALE_FACTOR=2 at 2x.
-SHOTS := $(BUILD)/screenshots$(if $(ONDALAB_PALETTE),-$(ONDALAB_PALETTE))$(if $(QT_SCALE_FACTOR),-x$(QT_SCALE_FACTOR))
+# ONDALAB_PALETTE=dark makes them in a dark palette, QT_SCALE_FACTOR=2 at 2x,
+# ONDALAB_LANG=en in English.
+SHOTS := $(BUILD)/screenshots$(if $(ONDALAB_PALETTE),-$(ONDALAB_PALETTE))$(if $(QT_SCALE_FACTOR),-x$(QT_SCALE_FACTOR))$(if $(ONDALAB_LANG),-$(ONDALAB_LANG))
 # The runner's own count of checks (there are none) gives way to the count of pictures.
 screenshots: build
 	@mkdir -p $(SHOTS) && rm -f $(SHOTS)/*.png
-	@out=$$(ONDALAB_SHOTS=$(SHOTS) QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt tools/screenshots/*.scn); \
+	@out=$$(ONDALAB_SHOTS=$(SHOTS) QT_QPA_PLATFORM=offscreen $(BUILD)/ondalab-scenario --qt \
+	  $(if $(ONDALAB_LANG),--language $(ONDALAB_LANG)) tools/screenshots/*.scn); \
 	  status=$$?; printf '%s\n' "$$out" | grep -v '^0 passed, 0 failed$$'; \
 	  echo "screenshots: $$(ls $(SHOTS) | grep -c '\.png$$') pictures in $(SHOTS)"; exit $$status
 

@@ -87,10 +87,6 @@
         <translation>supply</translation>
     </message>
     <message>
-        <source>Sketch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Radiatore accorciato con carico induttivo nel punto di alimentazione</source>
         <translation>Shortened radiator with inductive loading at the feed point</translation>
     </message>
@@ -144,10 +140,6 @@
     <message>
         <source>RESISTENZA in Ohm :</source>
         <translation>RESISTANCE in Ohm :</translation>
-    </message>
-    <message>
-        <source>lblcapacità</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CAPACITA&apos; in pF :</source>
@@ -216,6 +208,18 @@
     <message>
         <source>LO SFASAMENTO E&apos; DI : %1 gradi</source>
         <translation>PHASE ANGLE IS : %1 degrees</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
     </message>
 </context>
 <context>
@@ -341,7 +345,7 @@
     </message>
     <message>
         <source>trappola di blocco</source>
-        <translation>loading coil</translation>
+        <translation>trap</translation>
     </message>
     <message>
         <source>  A</source>
@@ -358,10 +362,6 @@
     <message>
         <source>lungh.del radiatore vert. o del semidipolo</source>
         <translation>len. of vert. radiator or half-dipole</translation>
-    </message>
-    <message>
-        <source>Sketch</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ANTENNA MULTIGAMMA CON TRAPPOLE IN CAVO COASSIALE</source>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>trappola di blocco</source>
-        <translation>loading coil</translation>
+        <translation>trap</translation>
     </message>
     <message>
         <source>C</source>
@@ -671,10 +671,6 @@
     <message>
         <source>lungh.del radiatore vert. o del semidipolo</source>
         <translation>len. of vert. radiator or half-dipole</translation>
-    </message>
-    <message>
-        <source>Sketch</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ANTENNA MULTIGAMMA TRAPPOLATA</source>
@@ -1033,14 +1029,6 @@
     <message>
         <source> pFarad</source>
         <translation> pF</translation>
-    </message>
-    <message>
-        <source>pico1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pico2</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>C 1</source>
@@ -1452,10 +1440,6 @@
     <message>
         <source>centrale dipolo</source>
         <translation>dipole centre</translation>
-    </message>
-    <message>
-        <source>Sketch</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LUNGHEZZA DEL BRACCIO DEL DIPOLO</source>
@@ -3119,16 +3103,8 @@
         <translation>Inductance in µH</translation>
     </message>
     <message>
-        <source>lblcapacità</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>capacità in picoFarad</source>
         <translation>capacitance in pF</translation>
-    </message>
-    <message>
-        <source>txtcapacità</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CALCOLA</source>
@@ -3377,10 +3353,6 @@
     <message>
         <source>= d</source>
         <translation>= d</translation>
-    </message>
-    <message>
-        <source>Sketch</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ANTENNE ACCORCIATE - VALORE DELL&apos; INDUTTANZA IN RAPPORTO ALLE DIMENSIONI</source>
@@ -3656,10 +3628,6 @@
         <translation>len.</translation>
     </message>
     <message>
-        <source>Sketch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>ANTENNA VERTICALE ACCORCIATA</source>
         <translation>SHORTENED VERTICAL ANTENNA</translation>
     </message>
@@ -3854,10 +3822,6 @@
         <translation>HF coils</translation>
     </message>
     <message>
-        <source>MNUBOBINEUHF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Bobine per UHF</source>
         <translation>UHF coils</translation>
     </message>
@@ -3922,10 +3886,6 @@
         <translation>J-pole vertical</translation>
     </message>
     <message>
-        <source>LoopAnt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>LoopAntenna</source>
         <translation>Loop antenna</translation>
     </message>
@@ -3980,10 +3940,6 @@
     <message>
         <source>Lung.Elettrica</source>
         <translation>Elec. length</translation>
-    </message>
-    <message>
-        <source>mnucapacità</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Condensatori</source>
@@ -4052,10 +4008,6 @@
     <message>
         <source>Prefissi moltiplicativi</source>
         <translation>Multiplier prefixes</translation>
-    </message>
-    <message>
-        <source>mnuresistività</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Resistività</source>
@@ -4486,10 +4438,6 @@
         <translation>Resistivity of some metals in microhm-cm</translation>
     </message>
     <message>
-        <source>cboresistività</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>ACCIAIO = da 10 a 16</source>
         <translation>STEEL = 10 to 16</translation>
     </message>
@@ -4664,6 +4612,14 @@
     <message>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>MANCANO DATI</source>
+        <translation>DATA MISSING</translation>
+    </message>
+    <message>
+        <source>NESSUNA STAMPANTE DISPONIBILE: STAMPA NON ESEGUITA</source>
+        <translation>NO PRINTER AVAILABLE: NOTHING PRINTED</translation>
     </message>
 </context>
 </TS>

@@ -176,7 +176,7 @@ bool Catalogue::loadFile(const std::string& path) {
 }
 
 std::optional<std::string> Catalogue::find(std::string_view context, std::string_view source) const {
-    const auto it = messages_.find(std::pair<std::string_view, std::string_view>(context, source));
+    const auto it = messages_.find(std::pair<std::string, std::string>(context, source));
     if (it == messages_.end()) return std::nullopt;
     return it->second;
 }

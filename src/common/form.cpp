@@ -149,7 +149,7 @@ void Form::warnAndFocus(Control& focusTo, const std::string& prompt, const std::
 bool Form::missingDataOk(double product, Control& focusTo, Negative negative) {
     finite(product);  // inputs beyond the double range are a calculation fault, not data
     if (product > 0) return true;
-    if (product == 0 || negative == Negative::Refused) warnAndFocus(focusTo, "MANCANO DATI");
+    if (product == 0 || negative == Negative::Refused) warnAndFocus(focusTo, TR("ondalab", "MANCANO DATI"));
     return false;
 }
 

@@ -225,7 +225,10 @@ void Workbench::printForm(Form& form, const std::vector<std::string>& hidden) {
     }
     const bool printed = services_.printer.print(form);
     for (Control* c : hiddenNow) c->setVisible(true);
-    if (!printed) warning("NESSUNA STAMPANTE DISPONIBILE: STAMPA NON ESEGUITA", "MESSAGGIO DI ERRORE");
+    if (!printed)
+        warning(
+            translate(kSharedContext, TR("ondalab", "NESSUNA STAMPANTE DISPONIBILE: STAMPA NON ESEGUITA")),
+            translate(kSharedContext, kErrorTitle));
 }
 
 // ---- user input ----

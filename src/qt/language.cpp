@@ -21,7 +21,9 @@ std::string interfaceLanguage() {
     std::vector<std::string> preferred;
     if (const QByteArray forced = qgetenv("ONDALAB_LANG"); !forced.isEmpty())
         preferred.push_back(forced.toStdString());
-    for (const QString& tag : QLocale::system().uiLanguages()) preferred.push_back(tag.toStdString());
+    // The C locale is no choice of language, whatever Qt reports for it.
+    if (QLocale::system().language() != QLocale::C)
+        for (const QString& tag : QLocale::system().uiLanguages()) preferred.push_back(tag.toStdString());
     return chooseLanguage(preferred, translationsDir());
 }
 

@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 status=0
 for f in bin/ondalab share/applications/org.ondalab.Ondalab.desktop \
   share/metainfo/org.ondalab.Ondalab.metainfo.xml share/icons/hicolor/scalable/apps/ondalab.svg \
-  share/ondalab/help/frmleggediohm.it.md share/ondalab/help/frmleggediohm.en.md; do
+  share/ondalab/help/frmleggediohm.it.md share/ondalab/help/frmleggediohm.en.md \
+  share/ondalab/translations/ondalab_en.qm; do
   [ -f "$prefix/$f" ] || { echo "not installed: $f"; status=1; }
 done
 for size in 16 24 32 48 64 128 256; do

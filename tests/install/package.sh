@@ -13,7 +13,8 @@ files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for f in ./usr/bin/ondalab ./usr/share/applications/org.ondalab.Ondalab.desktop \
   ./usr/share/man/man1/ondalab.1.gz ./usr/share/doc/ondalab/copyright ./usr/share/doc/ondalab/changelog.gz \
   ./usr/share/metainfo/org.ondalab.Ondalab.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/ondalab.svg \
-  ./usr/share/icons/hicolor/48x48/apps/ondalab.png ./usr/share/ondalab/help/frmleggediohm.it.md; do
+  ./usr/share/icons/hicolor/48x48/apps/ondalab.png ./usr/share/ondalab/help/frmleggediohm.it.md \
+  ./usr/share/ondalab/translations/ondalab_en.qm; do
   echo "$files" | grep -qx "$f" || { echo "not in the package: $f"; status=1; }
 done
 echo "$files" | grep -q "ondalab-scenario\|ondalab-qt-tests\|ondalab-unit-tests" && { echo "test tools in the package"; status=1; }

@@ -66,10 +66,13 @@ std::vector<std::string> scenarioFiles() {
     return files;
 }
 
+// ONDALAB_LANG=en runs it over the English captions.
 TEST(Fit, EveryCaptionWholeThroughTheWorkedExamples) {
     Findings misfits;
     std::map<std::string, double> reduced;
+    const std::string language = qEnvironmentVariable("ONDALAB_LANG", QStringLiteral("it")).toStdString();
     const scenario::ProgramFactory withChecks = [&](ScriptedPlatform& platform) {
+        if (language != "it") platform.language = language;
         scenario::Program p;
         p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
         auto view = std::make_shared<QtView>(*p.workbench);
@@ -89,11 +92,12 @@ TEST(Fit, EveryCaptionWholeThroughTheWorkedExamples) {
     for (const auto& file : files) scenario::runFile(file, withChecks, tally);
     std::cout.rdbuf(out);
     ASSERT_GT(files.size(), 20u);
-    EXPECT_GT(tally.passed, 1000) << "the worked examples ran";
+    if (language == "it") EXPECT_GT(tally.passed, 1000) << "the worked examples ran";
 
     // Every registered form as it opens, also those no file reaches yet.
     ScriptedPlatform platform;
     Workbench wb(platform.services(), allForms());
+    ASSERT_TRUE(wb.setLanguage(language));
     QtView view(wb);
     for (const auto& name : wb.registry().names()) {
         wb.show(name, false);

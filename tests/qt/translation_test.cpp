@@ -5,15 +5,19 @@
 // has no unfinished entry.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "app/forms.h"
 #include "common/scripted.h"
+#include "qt/language.h"
 #include "scenario/script.h"
 
 namespace ondalab {
@@ -28,7 +32,8 @@ struct TsFile {
 };
 
 const QRegularExpression& wordPattern() {
-    static const QRegularExpression w(QStringLiteral("[^\\W\\d_]+"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression w(QStringLiteral("[^\\W\\d_]+"),
+                                      QRegularExpression::UseUnicodePropertiesOption);
     return w;
 }
 
@@ -92,6 +97,44 @@ private:
     std::map<QString, std::string>& seen_;
 };
 
+// The access keys of one menu level, each once.
+void uniqueKeys(const std::vector<MenuItem>& items, const std::string& level) {
+    std::map<char, std::string> keys;
+    for (const auto& item : items) {
+        const auto amp = item.caption.find('&');
+        if (amp != std::string::npos && amp + 1 < item.caption.size()) {
+            const char key =
+                static_cast<char>(std::tolower(static_cast<unsigned char>(item.caption[amp + 1])));
+            const auto [it, fresh] = keys.emplace(key, item.caption);
+            if (!fresh)
+                ADD_FAILURE() << level << ": \"" << it->second << "\" and \"" << item.caption
+                              << "\" share a key";
+        }
+        uniqueKeys(item.children, item.caption);
+    }
+}
+
+// The file dialog's overwrite question and the text boxes' menu come from
+// Qt's catalogues, in the interface language.
+TEST(Translation, QtsOwnTextsFollowTheInterfaceLanguage) {
+    qt::useQtTranslations("it");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+              QStringLiteral("%1 esiste già.\nVuoi sostituirlo?"));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("Ann&ulla"));
+    qt::useQtTranslations("en");
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
+}
+
+TEST(Translation, MenuAccessKeysAreUniqueInEnglish) {
+    ScriptedPlatform platform;
+    Workbench wb(platform.services(), allForms());
+    ASSERT_TRUE(wb.setLanguage("en"));
+    const Form* main = wb.show(kMainWindow, false);
+    ASSERT_TRUE(main);
+    EXPECT_EQ(main->menu().front().caption, "&Volts");
+    uniqueKeys(main->menu(), "menu bar");
+}
+
 TEST(Translation, EveryShownTextIsInTheEnglishCatalogue) {
     const TsFile ts = readTs();
     ASSERT_GT(ts.messages, 500) << "cannot read " << kCatalogue;
@@ -132,9 +175,11 @@ TEST(Translation, EveryShownTextIsInTheEnglishCatalogue) {
     }
     missing.insert(wb.missingTexts().begin(), wb.missingTexts().end());
 
-    for (const auto& [context, source] : missing) ADD_FAILURE() << "no entry: " << context << ": \"" << source << "\"";
+    for (const auto& [context, source] : missing)
+        ADD_FAILURE() << "no entry: " << context << ": \"" << source << "\"";
     for (const auto& [word, where] : seen)
-        if (!ts.words.count(word)) ADD_FAILURE() << "\"" << word.toStdString() << "\" shown untranslated: " << where;
+        if (!ts.words.count(word))
+            ADD_FAILURE() << "\"" << word.toStdString() << "\" shown untranslated: " << where;
 }
 
 }  // namespace

@@ -73,17 +73,20 @@ Program qtProgram(ScriptedPlatform& platform) {
 
 int main(int argc, char** argv) {
     bool qt = false;
+    std::string language;  // --language CODE: the language of files that choose none
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--qt") {
             qt = true;
+        } else if (arg == "--language" && i + 1 < argc) {
+            language = argv[++i];
         } else {
             files.push_back(arg);
         }
     }
     if (files.empty()) {
-        std::cerr << "usage: ondalab-scenario [--qt] FILE.scn...\n";
+        std::cerr << "usage: ondalab-scenario [--qt] [--language it|en] FILE.scn...\n";
         return 2;
     }
     std::unique_ptr<qt::Application> app;
@@ -91,5 +94,9 @@ int main(int argc, char** argv) {
         if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<qt::Application>(argc, argv);
     }
-    return runFiles(files, qt ? qtProgram : modelProgram);
+    const ProgramFactory make = [&](ScriptedPlatform& platform) {
+        if (!language.empty() && platform.language == kSourceLanguage) platform.language = language;
+        return qt ? qtProgram(platform) : modelProgram(platform);
+    };
+    return runFiles(files, make);
 }

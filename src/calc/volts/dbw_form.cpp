@@ -152,7 +152,7 @@ void FrmdBW::writeVolts(const std::string& v50, const std::string& v75) {
 
 void FrmdBW::fromDbw(double x) {
     if (x < dbw::kDbwMin || x > dbw::kDbwMax)
-        return rangeWarning(tr("frmdBW", "VALORI da:  - 30 a + 50"), kNotice);
+        return rangeWarning(TR("frmdBW", "VALORI da:  - 30 a + 50"), kNotice);
     const std::string dbm = masked(toSingle(x + dbw::kDbmOverDbw), "##0.###");
     const std::string watts = masked(dbw::wattsFromDbw(x), "#0.###");
     const double shown = readRegional(watts, fmt());  // the voltages use the watts as shown
@@ -166,7 +166,7 @@ void FrmdBW::fromDbw(double x) {
 
 void FrmdBW::fromDbm(double x) {
     if (x < dbw::kDbmMin || x > dbw::kDbmMax)
-        return rangeWarning(tr("frmdBW", "VALORI DA: - 90 a + 80"), kNotice);
+        return rangeWarning(TR("frmdBW", "VALORI DA: - 90 a + 80"), kNotice);
     const std::string dbwText = masked(toSingle(x - dbw::kDbmOverDbw), "##0.##");
     double w = dbw::wattsFromDbw(readRegional(dbwText, fmt()));
     const bool micro = w < dbw::kMicro;
@@ -188,8 +188,8 @@ void FrmdBW::fromWatts(double x) {
         for (Control* r : results_) r->setText("");
         return;
     }
-    if (x < 0) return rangeWarning(tr("frmdBW", "NON ESISTONO WATT NEGATIVI"), kErrorTitle);
-    if (x > dbw::kMaxWatts) return rangeWarning(tr("frmdBW", "VALORE ECCESSIVO"), kNotice);
+    if (x < 0) return rangeWarning(TR("frmdBW", "NON ESISTONO WATT NEGATIVI"), kErrorTitle);
+    if (x > dbw::kMaxWatts) return rangeWarning(TR("frmdBW", "VALORE ECCESSIVO"), kNotice);
     const std::string dbwText = masked(dbw::dbwFromWatts(x), "##0.##");
     const std::string dbm = masked(readRegional(dbwText, fmt()) + dbw::kDbmOverDbw, "##0.##");
     const std::string v50 = masked(dbw::volts(x, dbw::kLowOhms), "##0.##");
