@@ -573,6 +573,10 @@
         <source>cm. </source>
         <translation>cm </translation>
     </message>
+    <message>
+        <source>linea</source>
+        <translation>stub</translation>
+    </message>
 </context>
 <context>
     <name>frmantmultigamma</name>
@@ -4620,6 +4624,18 @@
     <message>
         <source>NESSUNA STAMPANTE DISPONIBILE: STAMPA NON ESEGUITA</source>
         <translation>NO PRINTER AVAILABLE: NOTHING PRINTED</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
     </message>
 </context>
 </TS>

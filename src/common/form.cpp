@@ -14,7 +14,8 @@ Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls)
     translatePicture(spec_.background);
     controls_.reserve(controls.size());
     for (auto& c : controls) {
-        if (c.kind != ControlKind::TextBox) c.text = tr(spec_.name, c.text);
+        // A caption the designer never set shows the control's own name: no text to translate.
+        if (c.kind != ControlKind::TextBox && c.text != c.name) c.text = tr(spec_.name, c.text);
         c.tooltip = tr(spec_.name, c.tooltip);
         for (auto& item : c.items) item = tr(spec_.name, item);
         translatePicture(c.picture);

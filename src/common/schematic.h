@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "common/catalogue.h"
 #include "common/control.h"
 #include "common/picture.h"
 
@@ -25,9 +26,9 @@ public:
     Drawing& polyline(std::vector<Point> points);
     // Two-terminal parts between a and b (horizontal or vertical), leads
     // included, with their name beside them when one is given.
-    Drawing& resistor(Point a, Point b, const std::string& name = "R");
-    Drawing& capacitor(Point a, Point b, const std::string& name = "C");
-    Drawing& coil(Point a, Point b, const std::string& name = "L", int loops = 4);
+    Drawing& resistor(Point a, Point b, const std::string& name = TR("ondalab", "R"));
+    Drawing& capacitor(Point a, Point b, const std::string& name = TR("ondalab", "C"));
+    Drawing& coil(Point a, Point b, const std::string& name = TR("ondalab", "L"), int loops = 4);
     // A coil seen from the side: `count` turns as ellipses, the first in the
     // box first..firstEnd, each next one shifted by `step`.
     Drawing& turns(int count, Point first, Point firstEnd, Point step);

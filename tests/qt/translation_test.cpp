@@ -38,7 +38,7 @@ const QRegularExpression& wordPattern() {
 }
 
 void addWords(const QString& text, std::set<QString>& out) {
-    for (auto it = wordPattern().globalMatch(text); it.hasNext();) out.insert(it.next().captured());
+    for (auto it = wordPattern().globalMatch(text); it.hasNext();) out.insert(it.next().captured().toLower());
 }
 
 TsFile readTs() {
@@ -54,7 +54,7 @@ TsFile readTs() {
         } else if (xml.name() == u"source") {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            const QString type = xml.attributes().value(u"type").toString();
+            const QString type = xml.attributes().value(QStringLiteral("type")).toString();
             const QString text = xml.readElementText();
             ++ts.messages;
             if (!type.isEmpty() || text.isEmpty())
@@ -68,7 +68,7 @@ TsFile readTs() {
 
 // Every word a user reads on the open forms: captions, labels, buttons,
 // options, tooltips, list entries and the words in drawings. What the user
-// typed into a text box is the user's own.
+// typed into a text box or a combo box is the user's own.
 void shownWords(const Workbench& wb, std::map<QString, std::string>& out) {
     const auto note = [&](const Form& f, const std::string& what, const std::string& text) {
         std::set<QString> words;
@@ -79,7 +79,9 @@ void shownWords(const Workbench& wb, std::map<QString, std::string>& out) {
         note(*f, "caption", f->caption());
         for (const auto& item : f->menu()) note(*f, item.name, item.caption);
         for (const auto& c : f->controls()) {
-            if (c->kind() != ControlKind::TextBox) note(*f, c->name(), c->text());
+            if (!c->visible()) continue;
+            if (c->kind() != ControlKind::TextBox && c->kind() != ControlKind::Combo)
+                note(*f, c->name(), c->text());
             note(*f, c->name() + " tooltip", c->tooltip());
             for (const auto& entry : c->items()) note(*f, c->name() + " entry", entry);
             for (const auto& stroke : c->spec().picture) note(*f, c->name() + " drawing", stroke.text);

@@ -67,7 +67,7 @@ std::vector<ControlSpec> jControls() {
                      .fore = colors::darkBlue});
     };
     onSketch("lblaltezza", 0, 1200, 780, TR("frmantennaJ", "radiatore"));
-    onSketch("lbllinea", 1980, 2250, 1100, "linea");
+    onSketch("lbllinea", 1980, 2250, 1100, TR("frmantennaJ", "linea"));
     onSketch("lbldist", 1980, 2700, 1100, "");
     onSketch("Label2", 1250, 3000, 1500, TR("frmantennaJ", "coax 50 ohm"));
     c.push_back(

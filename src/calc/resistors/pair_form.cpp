@@ -72,7 +72,8 @@ PairForm::PairForm(Workbench& wb, FormSpec spec, const PairTexts& texts, const P
 void PairForm::cmdcalcola_Click() {
     const double a = num(box1_), b = num(box2_);
     if (!missingDataOk(a * b, box1_)) return;
-    const std::string total = prefix_ + masked(parallel::combine(a, b), kResultMask) + unit_;
+    const std::string total =
+        tr(name(), prefix_) + masked(parallel::combine(a, b), kResultMask) + tr(name(), unit_);
     const std::string first = masked(a, kPartMask), second = masked(b, kPartMask);
     result_.setText(total);
     part1_.setText(first);
