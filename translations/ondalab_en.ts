@@ -2801,7 +2801,7 @@
     </message>
     <message>
         <source>chilo                      K           1.000</source>
-        <translation>kilo                       k           1,000</translation>
+        <translation>kilo                        k           1,000</translation>
     </message>
     <message>
         <source>deci                       d           0,1</source>
