@@ -2156,6 +2156,17 @@
     </message>
 </context>
 <context>
+    <name>frmguida</name>
+    <message>
+        <source>GUIDA</source>
+        <translation>HELP</translation>
+    </message>
+    <message>
+        <source>La guida di questa finestra non è stata trovata: manca il file %1 nella cartella share/ondalab/help del programma.</source>
+        <translation>The help for this window was not found: the file %1 is missing from the program&apos;s share/ondalab/help folder.</translation>
+    </message>
+</context>
+<context>
     <name>frmimpedenza</name>
     <message>
         <source>D</source>
@@ -4636,6 +4647,10 @@
     <message>
         <source>L</source>
         <translation>L</translation>
+    </message>
+    <message>
+        <source>Guida (F1)</source>
+        <translation>Help (F1)</translation>
     </message>
 </context>
 </TS>

@@ -7,11 +7,11 @@ namespace ondalab {
 namespace {
 
 // The help window's own texts, all here.
-constexpr const char* kCaption = "GUIDA";
+constexpr const char* kCaption = TR("frmguida", "GUIDA");
 constexpr const char* kCaptionJoin = " - ";
-constexpr const char* kNoPage = "La guida di questa finestra non è stata trovata: manca il file";
-constexpr const char* kNoPageWhere = "nella cartella share/ondalab/help del programma.";
-constexpr const char* kLanguage = "it";
+constexpr const char* kNoPage = TR("frmguida",
+                                   "La guida di questa finestra non è stata trovata: manca il file %1 nella "
+                                   "cartella share/ondalab/help del programma.");
 
 // 600 by 520 pixels at 96 dpi: a page of text at a comfortable measure.
 constexpr int kWidth = 9000;
@@ -36,10 +36,13 @@ void Frmguida::Form_Load() {
     const auto& open = workbench().openForms();
     const Form* subject = open.size() >= 2 ? open[open.size() - 2] : nullptr;
     if (!subject) return;
-    setCaption(std::string(kCaption) + kCaptionJoin + subject->caption());
-    const std::string file = subject->name() + "." + kLanguage + ".md";
-    const auto page = readHelpPage(subject->name(), kLanguage);
-    const std::string body = page ? *page : std::string(kNoPage) + " " + file + " " + kNoPageWhere;
+    // The page in the interface language (a language without pages: Italian).
+    setCaption(tr(kName, kCaption) + kCaptionJoin + subject->caption());
+    const std::string& language = workbench().language();
+    auto page = readHelpPage(subject->name(), language);
+    if (!page && language != kSourceLanguage) page = readHelpPage(subject->name(), kSourceLanguage);
+    const std::string file = subject->name() + "." + language + ".md";
+    const std::string body = page ? *page : compose(tr(kName, kNoPage), {file});
     txtguida_.setText("# " + subject->caption() + "\n\n" + body);
 }
 

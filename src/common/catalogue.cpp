@@ -184,6 +184,9 @@ std::optional<std::string> Catalogue::find(std::string_view context, std::string
 std::string translationsDir() {
     namespace fs = std::filesystem;
     if (const char* env = std::getenv("ONDALAB_TRANSLATIONS"); env && *env) return env;
+#ifdef ONDALAB_TRANSLATIONS_BUILT
+    return ONDALAB_TRANSLATIONS_BUILT;  // the WebAssembly runner has no folder of its own
+#endif
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return {};

@@ -471,7 +471,7 @@ QMenu* FormWindow::formMenu(QWidget* parent) {
         if (form_) events_.copyReadout(*form_);
     });
     if (events_.hasHelp(*form_)) {
-        QAction* help = menu->addAction(QStringLiteral("Guida (F1)"));
+        QAction* help = menu->addAction(uiText(TR("ondalab", "Guida (F1)")));
         help->setObjectName(QStringLiteral("guida"));
         connect(help, &QAction::triggered, this, [this] {
             if (form_) events_.help(*form_);
