@@ -79,7 +79,8 @@ void shownWords(const Workbench& wb, std::map<QString, std::string>& out) {
         note(*f, "caption", f->caption());
         for (const auto& item : f->menu()) note(*f, item.name, item.caption);
         for (const auto& c : f->controls()) {
-            if (!c->visible()) continue;
+            // A help page is a page of its own language, not catalogue texts.
+            if (!c->visible() || c->kind() == ControlKind::Document) continue;
             if (c->kind() != ControlKind::TextBox && c->kind() != ControlKind::Combo)
                 note(*f, c->name(), c->text());
             note(*f, c->name() + " tooltip", c->tooltip());
