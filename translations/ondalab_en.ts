@@ -4652,5 +4652,17 @@
         <source>Guida (F1)</source>
         <translation>Help (F1)</translation>
     </message>
+    <message>
+        <source>letto come %1</source>
+        <translation>read as %1</translation>
+    </message>
+    <message>
+        <source> (il separatore decimale è il punto)</source>
+        <translation> (the decimal separator is the point)</translation>
+    </message>
+    <message>
+        <source>IMPOSSIBILE SCRIVERE IL FILE PDF: STAMPA NON ESEGUITA</source>
+        <translation>CANNOT WRITE THE PDF FILE: NOTHING PRINTED</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
+#include "common/workbench.h"
 
 namespace ondalab {
 
@@ -30,12 +31,15 @@ std::string readPart(std::string_view text) {
 
 std::string seenTooltip(const Control& c) {
     if (!c.flagged()) return c.tooltip();
+    const Workbench& wb = c.form().workbench();
     const std::string read = readPart(c.text());
     std::string tip =
-        (c.tooltip().empty() ? "" : c.tooltip() + "\n") + "letto come " + (read.empty() ? "0" : read);
+        (c.tooltip().empty() ? "" : c.tooltip() + "\n") +
+        compose(wb.translate(kSharedContext, TR("ondalab", "letto come %1")), {read.empty() ? "0" : read});
     // A comma is the usual slip: the inputs read the point as the decimal separator.
     const std::string s = withoutBlanks(c.text());
-    if (s.size() > read.size() && s[read.size()] == ',') tip += " (il separatore decimale è il punto)";
+    if (s.size() > read.size() && s[read.size()] == ',')
+        tip += wb.translate(kSharedContext, TR("ondalab", " (il separatore decimale è il punto)"));
     return tip;
 }
 

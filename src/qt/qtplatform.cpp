@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/form.h"
+#include "qt/language.h"
 #include "qt/messagebox.h"
 #include "qt/printing.h"
 #include "qt/qtview.h"
@@ -111,8 +113,10 @@ bool QtPlatform::print(const Form& form) {
         case qt::Printed::Done:
             return true;
         case qt::Printed::NotWritten:  // there is a printer, of a kind: the file is the trouble
-            show(BoxKind::Exclamation, "IMPOSSIBILE SCRIVERE IL FILE PDF: STAMPA NON ESEGUITA",
-                 "MESSAGGIO DI ERRORE");
+            show(BoxKind::Exclamation,
+                 qt::uiText(TR("ondalab", "IMPOSSIBILE SCRIVERE IL FILE PDF: STAMPA NON ESEGUITA"))
+                     .toStdString(),
+                 qt::uiText(kErrorTitle).toStdString());
             return true;
         default:
             return false;
