@@ -1,6 +1,9 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD := build
 JOBS  := -j2
+# Extra options for configuring the build and fuzz directories: .ci/run
+# passes -DONDALAB_WERROR=ON, so that a warning fails CI.
+CMAKE_ARGS ?=
 
 .PHONY: all deps build run test test-atspi test-sanitize fuzz test-wasm soak bench screenshots package format clean
 
@@ -10,7 +13,7 @@ deps:
 	@scripts/setup-deps
 
 $(BUILD)/build.ninja: CMakeLists.txt | deps
-	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
 
 build: deps $(BUILD)/build.ninja
 	@cmake --build $(BUILD) -- $(JOBS)
@@ -47,7 +50,7 @@ FUZZ_SECONDS ?= 60
 
 fuzz:
 	@scripts/setup-deps fuzz
-	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DONDALAB_FUZZ=ON >/dev/null
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DONDALAB_FUZZ=ON $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(FUZZ_BUILD) -- $(JOBS)
 	@tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 

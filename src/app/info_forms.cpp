@@ -1,9 +1,17 @@
 #include "app/info_forms.h"
 
+#include "app/forms.h"
+#include "app/help_form.h"
 #include "common/schematic.h"
 #include "common/workbench.h"
 
 namespace ondalab {
+
+void registerInfoWindows(FormRegistry& registry) {
+    registry.add<Frmabaut>();
+    registry.add<Frmavvertenza>();
+    registry.add<Frmguida>();
+}
 
 namespace {
 

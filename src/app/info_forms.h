@@ -3,6 +3,7 @@
 // and show the same texts every time.
 #pragma once
 
+#include "calc/shared/disclaimer.h"
 #include "common/form.h"
 
 namespace ondalab {
@@ -22,7 +23,7 @@ private:
 
 class Frmavvertenza : public Form {
 public:
-    static constexpr const char* kName = "frmavvertenza";
+    static constexpr const char* kName = kDisclaimerForm;
     explicit Frmavvertenza(Workbench& wb);
 
 private:

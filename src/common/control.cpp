@@ -55,7 +55,6 @@ bool Control::focusable() const {
         case ControlKind::TextBox:
         case ControlKind::Button:
         case ControlKind::Option:
-        case ControlKind::CheckBox:
         case ControlKind::Combo:
         case ControlKind::Document:  // the keys scroll it
             return true;

@@ -25,7 +25,7 @@ bool listsBefore(std::string_view a, std::string_view b);
 
 // A Document holds a page of Markdown as its text: read-only, scrolled, and
 // rendered by the view (the help window's page).
-enum class ControlKind { Label, TextBox, Button, Option, CheckBox, Frame, Combo, Image, Line, Shape, Timer, Document };
+enum class ControlKind { Label, TextBox, Button, Option, Frame, Combo, Image, Line, Shape, Timer, Document };
 
 enum class Align { Left, Center, Right };
 

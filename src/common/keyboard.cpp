@@ -21,10 +21,8 @@ bool editable(const Control* c) {
     return isKind(c, {ControlKind::TextBox, ControlKind::Combo, ControlKind::Document});
 }
 
-// Clicked by Space and Return: buttons, check boxes, pictures.
-bool pressable(const Control* c) {
-    return isKind(c, {ControlKind::Button, ControlKind::CheckBox, ControlKind::Image});
-}
+// Clicked by Space and Return: buttons and pictures.
+bool pressable(const Control* c) { return isKind(c, {ControlKind::Button, ControlKind::Image}); }
 
 size_t tableIndex(const Form& f, const Control* c) {
     const auto& all = f.controls();
@@ -230,8 +228,8 @@ std::vector<Control*> optionGroup(const Form& f, const Control& option) {
 Control* accessKeyOwner(const Form& f, char letter) {
     const char want = upper(letter);
     for (const auto& c : f.controls()) {
-        if (!isKind(c.get(), {ControlKind::Button, ControlKind::Option, ControlKind::CheckBox,
-                              ControlKind::Label, ControlKind::Frame}))
+        if (!isKind(c.get(),
+                    {ControlKind::Button, ControlKind::Option, ControlKind::Label, ControlKind::Frame}))
             continue;
         if (c->usable() && want != 0 && accessKeyOf(c->text()) == want) return c.get();
     }
@@ -281,8 +279,7 @@ std::string accessibleName(const Form& f, const Control& c) {
     // apart from that option by what its tooltip asks for.
     const bool captioned = isKind(&c, {ControlKind::TextBox, ControlKind::Combo, ControlKind::Image});
     const auto sharedWithButton = std::any_of(f.controls().begin(), f.controls().end(), [&](const auto& o) {
-        return isKind(o.get(), {ControlKind::Button, ControlKind::Option, ControlKind::CheckBox}) &&
-               o->seenText() == name;
+        return isKind(o.get(), {ControlKind::Button, ControlKind::Option}) && o->seenText() == name;
     });
     if (captioned && !name.empty() && sharedWithButton)
         name += ": " + (c.tooltip().empty() ? c.name() : c.tooltip());

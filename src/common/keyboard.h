@@ -28,7 +28,7 @@ struct Key {
 std::optional<Key> parseKey(std::string_view text);
 
 // Where Tab stops, in focus order: the usable text boxes, combo boxes,
-// buttons, check boxes and pictures the user clicks, and one entry per
+// buttons and pictures the user clicks, and one entry per
 // option group (its chosen button, else its first one).
 std::vector<Control*> focusStops(const Form& f);
 

@@ -275,15 +275,7 @@ void Workbench::userClick(Form& form, Control& c) {
                          form.setFocus(c);  // taking the focus chooses it
                          c.choose();
                          break;
-                     case ControlKind::CheckBox:
-                         form.setFocus(c);
-                         c.setChecked(!c.checked());
-                         if (c.onClick) c.onClick();
-                         break;
                      case ControlKind::Button:
-                         form.setFocus(c);
-                         if (c.onClick) c.onClick();
-                         break;
                      case ControlKind::TextBox:
                      case ControlKind::Combo:
                          form.setFocus(c);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -182,9 +181,6 @@ QWidget* createWidget(const Control& c, QWidget* parent) {
             w = option;
             break;
         }
-        case ControlKind::CheckBox:
-            w = new QCheckBox(parent);
-            break;
         case ControlKind::Frame:
             w = new QGroupBox(parent);
             break;

@@ -79,9 +79,6 @@ public:
     // The client area's controls sit this far below the window's top: the
     // height of the menu bar.
     int topOffset() const { return topOffset_; }
-    // How much taller than the model's geometry the window is: what a
-    // desktop font adds to the menu bar.
-    int extraHeight() const { return extraHeight_; }
 
     void syncForm();  // caption and geometry
     void syncControl(const Control& c);
@@ -124,7 +121,7 @@ private:
     TwipScale scale_;
     WindowEvents& events_;
     int topOffset_ = 0;
-    int extraHeight_ = 0;
+    int extraHeight_ = 0;  // how much taller than the model the window is: a desktop font's menu bar
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
     MenuRows* menuRows_ = nullptr;

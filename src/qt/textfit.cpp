@@ -1,7 +1,6 @@
 #include "qt/textfit.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -101,7 +100,6 @@ QString misfit(const QWidget* w, const QFont& font) {
         if (text.isEmpty()) return {};
         QStyle::SubElement element = QStyle::SE_PushButtonContents;
         if (qobject_cast<const QRadioButton*>(w)) element = QStyle::SE_RadioButtonContents;
-        if (qobject_cast<const QCheckBox*>(w)) element = QStyle::SE_CheckBoxContents;
         return lineMisfit(text, font, w, buttonBox(button, font, element));
     }
     return {};

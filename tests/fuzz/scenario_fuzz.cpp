@@ -30,7 +30,7 @@ struct CheckingDriver : Driver {
     }
 };
 
-Program modelProgram(ScriptedPlatform& platform) {
+Program checkingProgram(ScriptedPlatform& platform) {
     Program p;
     p.workbench = std::make_unique<Workbench>(platform.services(), allForms());
     p.driver = std::make_unique<CheckingDriver>(*p.workbench);
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::streambuf* saved = std::cout.rdbuf(out.rdbuf());
     std::cout.clear();
     Tally tally;
-    const bool read = runFile(path, modelProgram, tally);
+    const bool read = runFile(path, checkingProgram, tally);
     std::cout.rdbuf(saved);
     std::cout.setstate(std::ios::badbit);
     close(fd);

@@ -2,7 +2,7 @@
 // independent script (the nearest float to the exact quotient).
 #include <gtest/gtest.h>
 
-#include "calc/resistors/parallel.h"
+#include "calc/shared/parallel.h"
 #include "common/fault.h"
 
 namespace ondalab::parallel {

@@ -99,7 +99,7 @@ Action Monkey::onControl(Form& f) {
     for (const auto& c : f.controls()) {
         const ControlKind k = c->kind();
         auto& group = editable(*c) ? typed
-                      : k == ControlKind::Button || k == ControlKind::Option || k == ControlKind::CheckBox
+                      : k == ControlKind::Button || k == ControlKind::Option
                           ? pressed
                           : other;
         group.push_back(c.get());

@@ -1,6 +1,6 @@
 #include "calc/antennas/base_loaded_form.h"
 
-#include "app/info_windows.h"
+#include "calc/shared/disclaimer.h"
 #include "calc/antennas/base_loaded.h"
 #include "common/schematic.h"
 #include "common/workbench.h"

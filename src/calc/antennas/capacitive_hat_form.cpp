@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/info_windows.h"
+#include "calc/shared/disclaimer.h"
 #include "calc/antennas/capacitive_hat.h"
 #include "common/catalogue.h"
 #include "common/layout.h"

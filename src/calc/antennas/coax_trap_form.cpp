@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/info_windows.h"
+#include "calc/shared/disclaimer.h"
 #include "common/layout.h"
 #include "common/schematic.h"
 #include "common/workbench.h"

@@ -1,6 +1,6 @@
 #include "calc/antennas/multiband_form.h"
 
-#include "app/info_windows.h"
+#include "calc/shared/disclaimer.h"
 #include "calc/antennas/multiband.h"
 #include "calc/lc/coil_opener.h"
 #include "common/fault.h"

@@ -1,7 +1,7 @@
 // Two capacitors in series.
 #pragma once
 
-#include "calc/resistors/pair_form.h"
+#include "calc/shared/pair_form.h"
 
 namespace ondalab {
 

@@ -68,8 +68,8 @@ std::vector<ControlSpec> tuningControls() {
                      .text = kOptions[static_cast<size_t>(i)],
                      .group = "Frame1"});
     // three rows: caption, box (a framed label for the result) and unit
-    constexpr int kRowTop[] = {700, 1200, 1700};
-    const auto unit = [&kRowTop](int i) {
+    static constexpr int kRowTop[] = {700, 1200, 1700};
+    const auto unit = [](int i) {
         return ControlSpec{
             .kind = K::Label, .name = indexed("lblumisura", i), .rect = {6250, kRowTop[i] + 40, 950, 300}};
     };

@@ -1,7 +1,7 @@
 // Two resistors in parallel.
 #pragma once
 
-#include "calc/resistors/pair_form.h"
+#include "calc/shared/pair_form.h"
 
 namespace ondalab {
 

@@ -1,4 +1,4 @@
-#include "calc/resistors/parallel.h"
+#include "calc/shared/parallel.h"
 
 #include "common/fault.h"
 #include "common/numbers.h"

@@ -1,8 +1,8 @@
-#include "calc/resistors/pair_form.h"
+#include "calc/shared/pair_form.h"
 
 #include <tuple>
 
-#include "calc/resistors/parallel.h"
+#include "calc/shared/parallel.h"
 #include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
