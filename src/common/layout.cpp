@@ -1,5 +1,7 @@
 #include "common/layout.h"
 
+#include <utility>
+
 namespace ondalab {
 
 namespace {
@@ -19,6 +21,26 @@ void addInputRow(std::vector<ControlSpec>& controls, const InputRow& row) {
                         .rect = {row.boxLeft, row.top, row.boxWidth, row.boxHeight},
                         .text = row.text,
                         .tooltip = row.tooltip});
+}
+
+void SketchCaptions::operator()(std::string name, std::string text, int x, int y, int width) const {
+    controls.push_back({.kind = ControlKind::Label,
+                        .name = std::move(name),
+                        .rect = {sketch.left + x, sketch.top + y, width, height},
+                        .text = std::move(text),
+                        .fore = fore,
+                        .font = font});
+}
+
+ControlSpec resultLabel(std::string name, Rect rect, const ResultStyle& style) {
+    return {.kind = ControlKind::Label,
+            .name = std::move(name),
+            .rect = rect,
+            .visible = style.visible,
+            .fore = style.fore,
+            .font = style.font,
+            .align = style.align,
+            .border = true};
 }
 
 }  // namespace ondalab

@@ -106,11 +106,8 @@ std::vector<ControlSpec> signalsControls(const SignalsVariant& v) {
     }
     const int resultsTop = 1200 + inputRows(v) * kRowStep;
     for (size_t i = 0; i < kResults.size(); ++i)
-        c.push_back({.kind = K::Label,
-                     .name = kResults[i],
-                     .rect = {240, resultsTop + static_cast<int>(i) * 420, 7800, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(kResults[i], {240, resultsTop + static_cast<int>(i) * 420, 7800, 330},
+                                {.fore = colors::darkBlue}));
     const int noteTop = resultsTop + 5 * 420 + 120;
     c.push_back({.kind = K::Label,
                  .name = v.noteName,

@@ -1,7 +1,8 @@
 #include "calc/antennas/base_loaded_form.h"
 
-#include "calc/shared/disclaimer.h"
 #include "calc/antennas/base_loaded.h"
+#include "calc/shared/disclaimer.h"
+#include "common/layout.h"
 #include "common/schematic.h"
 #include "common/workbench.h"
 
@@ -64,11 +65,7 @@ std::vector<ControlSpec> antAccControls() {
     const char* results[] = {"lblgradi",     "lblRR",         "lblimpedenza",
                              "lblreattanza", "lblinduttanza", "lblspire"};
     for (int i = 0; i < 6; ++i)
-        c.push_back({.kind = K::Label,
-                     .name = results[i],
-                     .rect = {120, 3300 + i * 420, 4560, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(results[i], {120, 3300 + i * 420, 4560, 330}, {.fore = colors::darkBlue}));
 
     const auto button = [](std::string name, int top, std::string text) {
         return ControlSpec{.kind = K::Button,

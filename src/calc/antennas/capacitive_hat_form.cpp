@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "calc/shared/disclaimer.h"
 #include "calc/antennas/capacitive_hat.h"
+#include "calc/shared/disclaimer.h"
 #include "common/catalogue.h"
 #include "common/layout.h"
 #include "common/schematic.h"
@@ -57,11 +57,8 @@ std::vector<ControlSpec> cappelloControls() {
     row("lbldiametro", TR("frmcappello", "DIAMETRO MEDIO DEL RADIATORE in cm."), "txtdiametro", 900);
     row("lblfrequenza", TR("frmcappello", "FREQUENZA DI LAVORO in Mhz"), "txtfrequenza", 1380);
     for (size_t i = 0; i < kResults.size(); ++i)
-        c.push_back({.kind = K::Label,
-                     .name = kResults[i][0],
-                     .rect = {120, 2040 + static_cast<int>(i) * 420, 5400, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(kResults[i][0], {120, 2040 + static_cast<int>(i) * 420, 5400, 330},
+                                {.fore = colors::darkBlue}));
     c.push_back(
         {.kind = K::Label,
          .name = "Label1",

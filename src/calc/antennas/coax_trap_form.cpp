@@ -108,12 +108,8 @@ std::vector<ControlSpec> coaxControls() {
     const char* results[] = {"lblcap",        "lblimpedenza",  "lblfrequenza",    "lblrapporto",
                              "lbllunghezzaa", "lbllunghezzab", "lbllunghezzacavo"};
     for (int i = 0; i < 7; ++i)
-        c.push_back({.kind = K::Label,
-                     .name = results[i],
-                     .rect = {120, 3360 + i * 390, 4700, 330},
-                     .visible = i < 2,
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(results[i], {120, 3360 + i * 390, 4700, 330},
+                                {.fore = colors::darkBlue, .visible = i < 2}));
     c.push_back({.kind = K::Label,
                  .name = "lblcalza",
                  .rect = {120, 6120, 4700, 450},

@@ -2,6 +2,7 @@
 
 #include "calc/antennas/dipoles.h"
 #include "common/fault.h"
+#include "common/layout.h"
 #include "common/schematic.h"
 #include "common/workbench.h"
 
@@ -65,12 +66,8 @@ std::vector<ControlSpec> dipoleControls() {
          .text = TR("frmdipoli",
                     "QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A \"  V INVERTITA \" LA LUNGHEZZA "
                     "DEL BRACCIO A UN QUARTO D' ONDA SARA' DI METRI :")});
-    c.push_back({.kind = K::Label,
-                 .name = "lbllunghezzavert",
-                 .rect = {7500, 4380, 1300, 330},
-                 .fore = colors::blue,
-                 .align = Align::Center,
-                 .border = true});
+    c.push_back(resultLabel("lbllunghezzavert", {7500, 4380, 1300, 330},
+                            {.fore = colors::blue, .align = Align::Center}));
 
     // sketch captions
     c.push_back({.kind = K::Label,

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/catalogue.h"
+#include "common/layout.h"
 #include "common/schematic.h"
 
 namespace ondalab {
@@ -71,16 +72,10 @@ std::vector<ControlSpec> antenna58Controls() {
                      .text = kBands[i].option,
                      .group = "Frame1"});
     c.push_back(schematic::imageControl("Image1", kSketch, sketch()));
-    const auto onSketch = [&](const char* name, int left, int top, const char* text) {
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {kSketch.left + left, kSketch.top + top, 1100, 260},
-                     .text = text,
-                     .fore = colors::darkBlue});
-    };
-    onSketch("lblaltezza", 1650, 900, TR("frmantenna58", "radiatore"));
-    onSketch("lblcarico", 1750, 1800, TR("frmantenna58", "bobina"));
-    onSketch("lblradiale", 100, 2150, TR("frmantenna58", "radiali"));
+    const SketchCaptions onSketch{.controls = c, .sketch = kSketch, .fore = colors::darkBlue};
+    onSketch("lblaltezza", TR("frmantenna58", "radiatore"), 1650, 900, 1100);
+    onSketch("lblcarico", TR("frmantenna58", "bobina"), 1750, 1800, 1100);
+    onSketch("lblradiale", TR("frmantenna58", "radiali"), 100, 2150, 1100);
     const char* lines[] = {"lblradiatore", "lblradiali", "lblbobina"};
     for (int i = 0; i < 3; ++i)
         c.push_back({.kind = K::Label, .name = lines[i], .rect = {240, 3420 + i * 360, 6000, 300}});

@@ -59,17 +59,11 @@ std::vector<ControlSpec> jControls() {
                     .boxLeft = 3240,
                     .tooltip = TR("frmantennaJ", "separare i decimali con il punto")});
     c.push_back(schematic::imageControl("Image1", kSketch, sketch()));
-    const auto onSketch = [&](const char* name, int left, int top, int width, const char* text) {
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {kSketch.left + left, kSketch.top + top, width, 260},
-                     .text = text,
-                     .fore = colors::darkBlue});
-    };
-    onSketch("lblaltezza", 0, 1200, 780, TR("frmantennaJ", "radiatore"));
-    onSketch("lbllinea", 1980, 2250, 1100, TR("frmantennaJ", "linea"));
-    onSketch("lbldist", 1980, 2700, 1100, "");
-    onSketch("Label2", 1250, 3000, 1500, TR("frmantennaJ", "coax 50 ohm"));
+    const SketchCaptions onSketch{.controls = c, .sketch = kSketch, .fore = colors::darkBlue};
+    onSketch("lblaltezza", TR("frmantennaJ", "radiatore"), 0, 1200, 780);
+    onSketch("lbllinea", TR("frmantennaJ", "linea"), 1980, 2250, 1100);
+    onSketch("lbldist", "", 1980, 2700, 1100);
+    onSketch("Label2", TR("frmantennaJ", "coax 50 ohm"), 1250, 3000, 1500);
     c.push_back(
         {.kind = K::Label, .name = "lbldiametro", .rect = {240, 4380, 5400, 300}, .fore = colors::darkBlue});
     c.push_back(

@@ -77,13 +77,8 @@ std::vector<ControlSpec> loadedDipoleControls() {
                  .rect = {6600, 1380, 2400, 420},
                  .text = TR("frmtrappolata", "E S C I"),
                  .tooltip = TR("frmtrappolata", "esce dall'applicazione")});
-    c.push_back({.kind = K::Label,
-                 .name = "lblinduttanza",
-                 .rect = {240, 2700, 7200, 360},
-                 .visible = false,
-                 .fore = colors::darkBlue,
-                 .font = {.bold = true},
-                 .border = true});
+    c.push_back(resultLabel("lblinduttanza", {240, 2700, 7200, 360},
+                            {.fore = colors::darkBlue, .font = {.bold = true}, .visible = false}));
 
     // sketch: the dipole fed at the centre, a coil in each arm
     constexpr int y = 4500;

@@ -1,8 +1,8 @@
 #include "calc/antennas/multiband_form.h"
 
-#include "calc/shared/disclaimer.h"
 #include "calc/antennas/multiband.h"
 #include "calc/lc/coil_opener.h"
+#include "calc/shared/disclaimer.h"
 #include "common/fault.h"
 #include "common/layout.h"
 #include "common/schematic.h"
@@ -108,12 +108,8 @@ std::vector<ControlSpec> multibandControls() {
                  .tooltip = TR("frmantmultigamma", "torna alla maschera principale")});
 
     for (int i = 0; i < 3; ++i)
-        c.push_back({.kind = K::Label,
-                     .name = kResults[i],
-                     .rect = {120, 3780 + i * 420, 4900, 330},
-                     .visible = false,
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(kResults[i], {120, 3780 + i * 420, 4900, 330},
+                                {.fore = colors::darkBlue, .visible = false}));
 
     // sketch: the radiator upright from its feed point, section A up to the
     // trap (L with C across it), B the whole length

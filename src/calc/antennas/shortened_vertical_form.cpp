@@ -66,11 +66,7 @@ std::vector<ControlSpec> verticalControls() {
                  .text = TR("frmvertaccorciata", "E S C I")});
     const char* results[] = {"lblinduttanza", "lblgradi", "lblRR"};
     for (int i = 0; i < 3; ++i)
-        c.push_back({.kind = K::Label,
-                     .name = results[i],
-                     .rect = {240, 3300 + i * 420, 5000, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(results[i], {240, 3300 + i * 420, 5000, 330}, {.fore = colors::darkBlue}));
 
     // sketch: the radiator on its base with the coil part-way up
     constexpr int x = 7500;

@@ -77,9 +77,7 @@ ControlSpec label(const char* name, Rect r, const char* text = "") {
     return {.kind = ControlKind::Label, .name = name, .rect = r, .text = text};
 }
 
-ControlSpec result(const char* name, Rect r) {
-    return {.kind = ControlKind::Label, .name = name, .rect = r, .fore = colors::darkBlue, .border = true};
-}
+ControlSpec result(const char* name, Rect r) { return resultLabel(name, r, {.fore = colors::darkBlue}); }
 
 std::vector<ControlSpec> loopControls() {
     using K = ControlKind;

@@ -98,13 +98,7 @@ std::vector<ControlSpec> rippleControls() {
                  .rect = {6900, 2950, 1400, 450},
                  .text = TR("frmripple", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kImage, bridgeSketch()));
-    const auto onSketch = [&](const char* name, const char* text, int x, int y, int width) {
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {kImage.left + x, kImage.top + y, width, 250},
-                     .text = text,
-                     .font = {.bold = true}});
-    };
+    const SketchCaptions onSketch{.controls = c, .sketch = kImage, .height = 250, .font = {.bold = true}};
     onSketch("Label3", TR("frmripple", "AC"), 60, 180, 400);
     onSketch("Label4", TR("frmripple", "C"), 2750, 330, 250);
     onSketch("lblC", "", 2750, 600, 1000);

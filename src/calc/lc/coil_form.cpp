@@ -83,16 +83,8 @@ std::vector<ControlSpec> coilControls() {
     c.insert(
         c.end(),
         std::initializer_list<ControlSpec>{
-            {.kind = K::Label,
-             .name = "lbloutput",
-             .rect = {120, 2820, 4900, 330},
-             .visible = false,
-             .border = true},
-            {.kind = K::Label,
-             .name = "lbllunghezzafilo",
-             .rect = {120, 3240, 4900, 330},
-             .visible = false,
-             .border = true},
+            resultLabel("lbloutput", {120, 2820, 4900, 330}, {.visible = false}),
+            resultLabel("lbllunghezzafilo", {120, 3240, 4900, 330}, {.visible = false}),
             {.kind = K::Button,
              .name = "cmdcalcola",
              .rect = {5300, 2780, 1700, 400},

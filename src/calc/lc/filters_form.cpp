@@ -2,6 +2,7 @@
 
 #include "calc/lc/coil_opener.h"
 #include "common/fault.h"
+#include "common/layout.h"
 #include "common/schematic.h"
 #include "common/workbench.h"
 
@@ -135,8 +136,8 @@ std::vector<ControlSpec> filterControls(Pass pass, const FilterTexts& t) {
         {.kind = K::TextBox, .name = "txtfrequenza", .rect = {2900, 3000, 1500, 360}},
         {.kind = K::Label, .name = "lblimpedenza", .rect = {4600, 3000, 2560, 500}, .text = t.impedance},
         {.kind = K::TextBox, .name = "txtimpedenza", .rect = {7260, 3000, 1500, 360}, .text = "50"},
-        {.kind = K::Label, .name = "lblinduttanza", .rect = {240, 3500, 5000, 330}, .border = true},
-        {.kind = K::Label, .name = "lblcapacità", .rect = {4600, 3500, 4600, 330}, .border = true},
+        resultLabel("lblinduttanza", {240, 3500, 5000, 330}),
+        resultLabel("lblcapacità", {4600, 3500, 4600, 330}),
         {.kind = K::Label,
          .name = "lblnota",
          .rect = {240, 3450, 8900, 620},

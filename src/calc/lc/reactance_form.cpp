@@ -59,7 +59,7 @@ std::vector<ControlSpec> reattanzaControls() {
     // the result row: a framed label where the box would be
     c.push_back(
         {.kind = K::Label, .name = "lblinput(2)", .rect = {840, 2685, 1500, 300}, .align = Align::Right});
-    c.push_back({.kind = K::Label, .name = "lblinput(3)", .rect = {2520, 2640, 1800, 360}, .border = true});
+    c.push_back(resultLabel("lblinput(3)", {2520, 2640, 1800, 360}));
     c.push_back({.kind = K::Label,
                  .name = "Label1",
                  .rect = {240, 3180, 5280, 330},

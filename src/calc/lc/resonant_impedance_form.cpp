@@ -53,7 +53,7 @@ std::vector<ControlSpec> imprisonanzaControls() {
     const char* results[] = {"lblfrequenza", "lblzserie", "lblzparallelo"};
     int top = 2100;
     for (const char* r : results) {
-        c.push_back({.kind = K::Label, .name = r, .rect = {120, top, 5100, 360}, .border = true});
+        c.push_back(resultLabel(r, {120, top, 5100, 360}));
         top += 420;
     }
     c.push_back({.kind = K::Label,

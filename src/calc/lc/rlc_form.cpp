@@ -75,7 +75,7 @@ std::vector<ControlSpec> rlcControls() {
                              "lblsfasamento"};
     int top = 2100;
     for (const char* r : results) {
-        c.push_back({.kind = K::Label, .name = r, .rect = {120, top, 5100, 360}, .border = true});
+        c.push_back(resultLabel(r, {120, top, 5100, 360}));
         top += 420;
     }
     c.push_back({.kind = K::Label,

@@ -89,8 +89,7 @@ std::vector<ControlSpec> tuningControls() {
                  .name = "lblinput(2)",
                  .rect = {3050, kRowTop[2] + 40, 1500, 300},
                  .align = Align::Right});
-    c.push_back(
-        {.kind = K::Label, .name = "lblinput(3)", .rect = {4650, kRowTop[2], 1500, 360}, .border = true});
+    c.push_back(resultLabel("lblinput(3)", {4650, kRowTop[2], 1500, 360}));
     c.push_back(unit(2));
     c.push_back(schematic::imageControl("Image1", {720, 2250, 1700, 1300}, tankSketch()));
     c.push_back({.kind = K::Button,

@@ -38,11 +38,7 @@ std::vector<ControlSpec> bobineUhfControls() {
                         .labelLeft = 420,
                         .boxLeft = 3960,
                         .boxWidth = 1800});
-    c.push_back({.kind = K::Label,
-                 .name = "lblinduttanza",
-                 .rect = {240, 3000, 5760, 360},
-                 .font = {.points = 9, .bold = true},
-                 .border = true});
+    c.push_back(resultLabel("lblinduttanza", {240, 3000, 5760, 360}, {.font = {.points = 9, .bold = true}}));
     c.push_back({.kind = K::Button,
                  .name = "ccmdcalcola",
                  .rect = {1080, 3600, 1600, 450},

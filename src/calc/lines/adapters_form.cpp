@@ -65,11 +65,7 @@ std::vector<ControlSpec> adapterControls() {
                  .rect = {6540, 3900, 1500, 420},
                  .text = TR("frmadattatori", "E S C I")});
     for (int i = 0; const char* name : {"lblimpadattatore", "lbllunghezza"})
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {240, 4500 + 420 * i++, 7800, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(name, {240, 4500 + 420 * i++, 7800, 330}, {.fore = colors::darkBlue}));
     return c;
 }
 

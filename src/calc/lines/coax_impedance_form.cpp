@@ -77,11 +77,7 @@ std::vector<ControlSpec> coaxControls() {
                  .name = "cmdesci",
                  .rect = {6540, 4140, 1500, 420},
                  .text = TR("frmimpedenza", "E S C I")});
-    c.push_back({.kind = K::Label,
-                 .name = "lblimpedenza",
-                 .rect = {240, 4740, 7800, 330},
-                 .fore = colors::darkBlue,
-                 .border = true});
+    c.push_back(resultLabel("lblimpedenza", {240, 4740, 7800, 330}, {.fore = colors::darkBlue}));
     return c;
 }
 

@@ -59,12 +59,8 @@ std::vector<ControlSpec> degreesControls() {
                  .name = "cmdchiudi",
                  .rect = {5340, 1440, 1500, 420},
                  .text = TR("frmgradi", "C H I U D I")});
-    c.push_back({.kind = K::Label,
-                 .name = "lbloutput",
-                 .rect = {240, 2040, 6600, 330},
-                 .visible = false,
-                 .fore = colors::darkBlue,
-                 .border = true});
+    c.push_back(
+        resultLabel("lbloutput", {240, 2040, 6600, 330}, {.fore = colors::darkBlue, .visible = false}));
     c.push_back(
         {.kind = K::Label,
          .name = "Label1",

@@ -47,7 +47,7 @@ std::vector<ControlSpec> lengthControls() {
                  .rect = {5340, 780, 1500, 420},
                  .text = TR("frmlungelettrica", "E S C I")});
     const auto result = [&c](const char* name, Rect r) {
-        c.push_back({.kind = K::Label, .name = name, .rect = r, .fore = colors::darkBlue, .border = true});
+        c.push_back(resultLabel(name, r, {.fore = colors::darkBlue}));
     };
     result("lbllungmetri", {240, 1440, 6600, 330});
     result("lbllungelettrici", {240, 1860, 6600, 330});

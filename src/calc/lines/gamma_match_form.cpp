@@ -62,13 +62,7 @@ std::vector<ControlSpec> gammaControls() {
                  .text = TR("frmgammamatch", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kSketch, gammaSketch()));
     // captions on the sketch
-    const auto onSketch = [&c](const char* name, const char* text, int x, int y, int width) {
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {kSketch.left + x, kSketch.top + y, width, 270},
-                     .text = text,
-                     .fore = colors::darkBlue});
-    };
+    const SketchCaptions onSketch{.controls = c, .sketch = kSketch, .height = 270, .fore = colors::darkBlue};
     onSketch("Label1", TR("frmgammamatch", "centro radiatore"), kCentreX - 900, kRadiatorY - 420, 1800);
     onSketch("lbllunghezza", TR("frmgammamatch", "STUB"), 3600, kRodY + 120, 1800);
     onSketch("lbldistanza", "", kBarX - 2100, kRadiatorY + 150, 2000);
@@ -77,11 +71,7 @@ std::vector<ControlSpec> gammaControls() {
     onSketch("lblc", "", kRodStartX + 60, 1560, 1200);
     onSketch("Label2", TR("frmgammamatch", "discesa coax"), kRodStartX + 180, 2340, 1500);
     for (int i = 0; const char* name : {"lbllambda", "lblpf", "lblcavo", "lbldiametri"})
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {240, 3900 + 420 * i++, 8400, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(name, {240, 3900 + 420 * i++, 8400, 330}, {.fore = colors::darkBlue}));
     return c;
 }
 

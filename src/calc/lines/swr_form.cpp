@@ -38,11 +38,7 @@ std::vector<ControlSpec> swrControls() {
                  .rect = {5340, 1860, 1500, 420},
                  .text = TR("frmros", "E S C I")});
     for (int i = 0; const char* name : {"lblimpedenza", "lblwattriflessi", "lblwattirradiati"})
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {240, 2520 + 420 * i++, 6600, 330},
-                     .fore = colors::darkBlue,
-                     .border = true});
+        c.push_back(resultLabel(name, {240, 2520 + 420 * i++, 6600, 330}, {.fore = colors::darkBlue}));
     return c;
 }
 

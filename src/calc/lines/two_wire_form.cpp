@@ -43,11 +43,7 @@ std::vector<ControlSpec> twoWireControls() {
                  .name = "cdmesci",
                  .rect = {5940, 2520, 1500, 420},
                  .text = TR("frmlineebifilari", "C H I U D I")});
-    c.push_back({.kind = K::Label,
-                 .name = "lblimpedenza",
-                 .rect = {240, 3120, 7200, 330},
-                 .fore = colors::darkBlue,
-                 .border = true});
+    c.push_back(resultLabel("lblimpedenza", {240, 3120, 7200, 330}, {.fore = colors::darkBlue}));
     return c;
 }
 

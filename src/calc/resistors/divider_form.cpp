@@ -57,13 +57,7 @@ std::vector<ControlSpec> dividerControls() {
                  .rect = {5300, 1500, 1900, 450},
                  .text = TR("frmpartitori", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kImage, dividerSketch()));
-    const auto onSketch = [&](const char* name, const char* text, int x, int y, int width) {
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {kImage.left + x, kImage.top + y, width, 260},
-                     .text = text,
-                     .font = {.bold = true}});
-    };
+    const SketchCaptions onSketch{.controls = c, .sketch = kImage, .font = {.bold = true}};
     onSketch("lblV", TR("frmpartitori", "Volt"), -120, 1250, 1000);
     onSketch("lblR1", TR("frmpartitori", "R1"), 2100, 500, 400);
     onSketch("lblR2", TR("frmpartitori", "R2"), 2100, 1450, 400);

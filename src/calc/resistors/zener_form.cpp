@@ -70,13 +70,7 @@ std::vector<ControlSpec> zenerControls() {
                  .rect = {5600, 1800, 1900, 450},
                  .text = TR("frmreszener", "E S C I")});
     c.push_back(schematic::imageControl("Image1", kImage, zenerSketch()));
-    const auto onSketch = [&](const char* name, const char* text, int x, int y, int width) {
-        c.push_back({.kind = K::Label,
-                     .name = name,
-                     .rect = {kImage.left + x, kImage.top + y, width, 260},
-                     .text = text,
-                     .font = {.bold = true}});
-    };
+    const SketchCaptions onSketch{.controls = c, .sketch = kImage, .font = {.bold = true}};
     onSketch("Label1", TR("frmreszener", "+ Vcc"), 100, 450, 800);
     onSketch("lblvcc", "", 100, 750, 1300);
     onSketch("lblohm", "", 1100, 650, 1500);

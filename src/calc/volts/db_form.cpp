@@ -4,6 +4,7 @@
 
 #include "calc/volts/db.h"
 #include "common/fault.h"
+#include "common/layout.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -87,11 +88,7 @@ std::vector<ControlSpec> dbControls() {
                            .tooltip = TR("frmdB", "inserire i dati e cliccare \"Calcola\"")};
     };
     const auto result = [](std::string name, int left) {
-        return ControlSpec{.kind = K::Label,
-                           .name = std::move(name),
-                           .rect = {left, 2680, 1450, 330},
-                           .align = Align::Center,
-                           .border = true};
+        return resultLabel(std::move(name), {left, 2680, 1450, 330}, {.align = Align::Center});
     };
     c.push_back(input("txtinput1", 120));
     c.push_back(input("txtinput2", 1620));
@@ -122,11 +119,7 @@ std::vector<ControlSpec> dbControls() {
          .name = "Label4",
          .rect = {360, 4950, 6060, 260},
          .text = TR("frmdB", "In un dispositivo che presenta un guadagno o una attenuazione di DB :")});
-    c.push_back({.kind = K::Label,
-                 .name = "lbldbesempio",
-                 .rect = {6450, 4920, 1000, 300},
-                 .align = Align::Center,
-                 .border = true});
+    c.push_back(resultLabel("lbldbesempio", {6450, 4920, 1000, 300}, {.align = Align::Center}));
     c.push_back({.kind = K::Label,
                  .name = "Label5",
                  .rect = {360, 5270, 5600, 260},
@@ -143,20 +136,12 @@ std::vector<ControlSpec> dbControls() {
                  .name = "Label7",
                  .rect = {600, 5920, 1300, 260},
                  .text = TR("frmdB", "in guadagno  : ")});
-    c.push_back({.kind = K::Label,
-                 .name = "Label9",
-                 .rect = {1900, 5880, 1500, 300},
-                 .align = Align::Center,
-                 .border = true});
+    c.push_back(resultLabel("Label9", {1900, 5880, 1500, 300}, {.align = Align::Center}));
     c.push_back({.kind = K::Label,
                  .name = "Label8",
                  .rect = {3700, 5920, 1500, 260},
                  .text = TR("frmdB", " in attenuazione  : ")});
-    c.push_back({.kind = K::Label,
-                 .name = "Label10",
-                 .rect = {5200, 5880, 1500, 300},
-                 .align = Align::Center,
-                 .border = true});
+    c.push_back(resultLabel("Label10", {5200, 5880, 1500, 300}, {.align = Align::Center}));
     return c;
 }
 

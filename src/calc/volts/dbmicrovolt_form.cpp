@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/volts/dbmicrovolt.h"
+#include "common/layout.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -55,12 +56,8 @@ std::vector<ControlSpec> dbmicrovoltControls() {
                  .rect = {120, 2600, 3000, 300},
                  .visible = false,
                  .align = Align::Right});
-    c.push_back({.kind = K::Label,
-                 .name = "lblout",
-                 .rect = {3300, 2560, 1800, 330},
-                 .font = {.bold = true},
-                 .align = Align::Center,
-                 .border = true});
+    c.push_back(
+        resultLabel("lblout", {3300, 2560, 1800, 330}, {.font = {.bold = true}, .align = Align::Center}));
     c.push_back({.kind = K::Label,
                  .name = "Label2",
                  .rect = {120, 3060, 5760, 300},

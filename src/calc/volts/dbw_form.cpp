@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/volts/dbw.h"
+#include "common/layout.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -64,11 +65,8 @@ std::vector<ControlSpec> dbwControls() {
                            .align = Align::Center};
     };
     const auto result = [](std::string n, int col) {
-        return ControlSpec{.kind = K::Label,
-                           .name = std::move(n),
-                           .rect = {120 + col * kColumn, kValuesTop, 1500, 330},
-                           .align = Align::Center,
-                           .border = true};
+        return resultLabel(std::move(n), {120 + col * kColumn, kValuesTop, 1500, 330},
+                           {.align = Align::Center});
     };
     c.push_back(name("lblinput", 0));
     c.push_back({.kind = K::TextBox,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/volts/rms.h"
+#include "common/layout.h"
 #include "common/workbench.h"
 
 namespace ondalab {
@@ -47,10 +48,7 @@ std::vector<ControlSpec> voltControls() {
                  .rect = {3500, 700, 2000, 330},
                  .tooltip = TR("frmvolt", "inserisci il voltaggio")});
     for (int i = 1; i <= 3; ++i)
-        c.push_back({.kind = K::Label,
-                     .name = "lblout" + std::to_string(i),
-                     .rect = {600, 1680 + (i - 1) * 420, 4800, 330},
-                     .border = true});
+        c.push_back(resultLabel("lblout" + std::to_string(i), {600, 1680 + (i - 1) * 420, 4800, 330}));
     c.push_back({.kind = K::Button,
                  .name = "cmdcalcola",
                  .rect = {1200, 3050, 1500, 420},
