@@ -97,6 +97,21 @@ void moveInGroup(Workbench& wb, Form& form, const Control& option, bool forward)
     wb.userFocus(form, *group[static_cast<size_t>(i)]);  // taking the focus chooses it
 }
 
+// Up and Down in a combo box choose the entry before or after the one shown
+// (the first when none is), stopping at either end, as a list box does.
+void stepInList(Workbench& wb, Form& form, Control& combo, bool forward) {
+    const auto& items = combo.items();
+    if (items.empty()) return;
+    const auto at = std::find(items.begin(), items.end(), combo.text());
+    size_t i = 0;
+    if (at != items.end()) {
+        i = static_cast<size_t>(at - items.begin());
+        if (forward && i + 1 < items.size()) ++i;
+        if (!forward && i > 0) --i;
+    }
+    if (items[i] != combo.text()) wb.userPick(form, combo, items[i]);
+}
+
 // The stop after a label in focus order, where its access key sends the focus.
 Control* stopAfter(const Form& form, const Control& label) {
     const auto stops = focusStops(form);
@@ -336,6 +351,10 @@ bool pressKey(Workbench& wb, Form& form, const Key& key, const std::string& sele
     }
     if (k == "Up" || k == "Left" || k == "Down" || k == "Right") {
         if (isKind(focus, {ControlKind::Option})) moveInGroup(wb, form, *focus, k == "Down" || k == "Right");
+        if (isKind(focus, {ControlKind::Combo}) && (k == "Up" || k == "Down")) {
+            stepInList(wb, form, *focus, k == "Down");
+            return true;
+        }
         return !editable(focus);  // in a text box the cursor moves
     }
     return false;
