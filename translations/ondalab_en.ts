@@ -4661,6 +4661,10 @@
         <translation> (the decimal separator is the point)</translation>
     </message>
     <message>
+        <source>risultato del dato precedente</source>
+        <translation>result of the previous value</translation>
+    </message>
+    <message>
         <source>IMPOSSIBILE SCRIVERE IL FILE PDF: STAMPA NON ESEGUITA</source>
         <translation>CANNOT WRITE THE PDF FILE: NOTHING PRINTED</translation>
     </message>

@@ -78,6 +78,7 @@ void Control::changed() { owner_->controlChanged(*this); }
 bool Control::assignText(const std::string& text) {
     if (spec_.text == text) return false;
     spec_.text = text;
+    stale_ = false;
     changed();
     return true;
 }
@@ -91,8 +92,8 @@ void Control::setText(const std::string& text) {
 }
 
 Control::State Control::state() const {
-    return {spec_.text,    spec_.tooltip, spec_.rect, spec_.visible,
-            spec_.enabled, checked_,      spec_.fore, spec_.interval};
+    return {spec_.text, spec_.tooltip, spec_.rect, spec_.visible, spec_.enabled,
+            checked_,   stale_,        spec_.fore, spec_.interval};
 }
 
 void Control::restore(const State& s) {
@@ -102,8 +103,15 @@ void Control::restore(const State& s) {
     spec_.visible = s.visible;
     spec_.enabled = s.enabled;
     checked_ = s.checked;
+    stale_ = s.stale;
     spec_.fore = s.fore;
     spec_.interval = s.interval;
+    changed();
+}
+
+void Control::setStale(bool on) {
+    if (stale_ == on) return;
+    stale_ = on;
     changed();
 }
 

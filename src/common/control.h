@@ -100,6 +100,14 @@ public:
     // A text box whose text the leading-number parse does not read whole.
     bool flagged() const;
     bool usable() const { return spec_.visible && spec_.enabled; }
+    // A result kept from an earlier input: the computation run on the last
+    // keystroke faulted, so the label still shows what the input before
+    // gave. Writing a new text makes it current again.
+    bool stale() const { return stale_; }
+    void setStale(bool on);
+    // A label that a computation run as the user types has written.
+    bool isResult() const { return result_; }
+    void markResult() { result_ = true; }
 
     // Setting a different text of a text box or combo box fires its Change.
     void setText(const std::string& text);
@@ -121,7 +129,7 @@ public:
     struct State {
         std::string text, tooltip;
         Rect rect;
-        bool visible, enabled, checked;
+        bool visible, enabled, checked, stale;
         Rgb fore;
         int interval;
     };
@@ -141,6 +149,8 @@ private:
     std::string base_;
     int index_ = -1;
     bool checked_ = false;
+    bool result_ = false;
+    bool stale_ = false;
 };
 
 }  // namespace ondalab

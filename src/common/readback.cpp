@@ -30,8 +30,11 @@ std::string readPart(std::string_view text) {
 }
 
 std::string seenTooltip(const Control& c) {
-    if (!c.flagged()) return c.tooltip();
     const Workbench& wb = c.form().workbench();
+    if (c.stale())
+        return (c.tooltip().empty() ? "" : c.tooltip() + "\n") +
+               wb.translate(kSharedContext, TR("ondalab", "risultato del dato precedente"));
+    if (!c.flagged()) return c.tooltip();
     const std::string read = readPart(c.text());
     std::string tip =
         (c.tooltip().empty() ? "" : c.tooltip() + "\n") +

@@ -58,6 +58,21 @@ public:
         form_.setRect(rect_);
         form_.setCaption(caption_);
     }
+    // A handler run as the user types went through: the labels whose text it
+    // changed are the form's results, and none of them is stale any more.
+    void computed() {
+        const auto& controls = form_.controls();
+        for (size_t i = 0; i < controls.size(); ++i) {
+            Control& c = *controls[i];
+            if (c.kind() == ControlKind::Label && c.text() != saved_[i].text) c.markResult();
+            c.setStale(false);
+        }
+    }
+    // It faulted and the results shown were kept: they are the input before's.
+    void kept() {
+        for (const auto& c : form_.controls())
+            if (c->isResult() && c->visible() && !c->text().empty()) c->setStale(true);
+    }
 
 private:
     Form& form_;
@@ -242,8 +257,10 @@ void Workbench::dispatch(Form& form, bool quiet, const std::function<void()>& ha
     try {
         const Nested running(depth_);
         handler();
+        if (quiet) before.computed();
     } catch (const CalcFault&) {
         before.restore();
+        if (quiet) before.kept();
         reportFault(&form, quiet, nullptr, {});
     } catch (const std::exception& e) {
         before.restore();

@@ -249,6 +249,8 @@ void applyState(QWidget* w, const Control& c, const TwipScale& s, QPoint origin,
 
 QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& beneath) {
     const QPalette::ColorRole role = foreRole(c.kind());
+    // A stale result is greyed as a disabled caption is, yet kept legible.
+    if (c.stale()) return readable(pal.color(QPalette::Disabled, role), beneath, kInkContrast);
     const QColor ink = c.fore() == colors::black ? pal.color(role) : colorOf(c.fore());
     switch (c.kind()) {
         case ControlKind::TextBox:

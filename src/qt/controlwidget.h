@@ -27,7 +27,8 @@ void applyState(QWidget* w, const Control& c, const TwipScale& s, QPoint origin,
 
 // The colour a control's text is painted in: the palette's for black, the
 // form's own otherwise, made readable on the control's own background or,
-// for those that have none, on the colours `beneath` it.
+// for those that have none, on the colours `beneath` it; a stale result
+// greyed.
 QColor foreOf(const Control& c, const QPalette& pal, const std::vector<QColor>& beneath);
 
 // The name assistive tools read; a text box's comes from the label beside it.

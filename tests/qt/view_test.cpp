@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "app/forms.h"
 #include "qt/controlwidget.h"
 #include "qt/palette.h"
 #include "qt/qtview.h"
@@ -308,6 +309,44 @@ TEST_F(MenuViewTest, EndingTheProgramClosesEveryWindow) {
     EXPECT_TRUE(wb.ended());
     settle();
     EXPECT_TRUE(w.isNull());
+}
+
+// A keystroke whose computation faults keeps the results of the input
+// before: they are greyed, yet legible, and say so, with their texts as they
+// were, until a keystroke computes again.
+TEST(StaleResults, KeptResultsAreGreyedWithTheirTooltipUntilTheNextComputation) {
+    ScriptedPlatform platform;
+    Workbench wb(platform.services(), allForms());
+    QtView view(wb);
+    Form& f = *wb.show("frmdipoli", false);
+    settle();
+    auto* edit = qobject_cast<QLineEdit*>(view.widget(f, f["txtfrequenza"]));
+    QWidget* arm = view.widget(f, f["lbllunghezza"]);
+    QWidget* arms = view.widget(f, f["lblbraccio"]);
+    const QColor face = view.window(f)->palette().color(QPalette::Window);
+    const auto ink = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
+    QTest::keyClicks(edit, "1e3");
+    const QColor fresh = ink(arm);
+    const Rgb documented = f["lbllunghezza"].fore();
+    EXPECT_EQ(f["lbllunghezza"].text(), "0,07");  // 71 / 1000, 0.071 in single precision
+    EXPECT_EQ(arm->toolTip(), "semidipolo 1/4 lambda");
+
+    QTest::keyClicks(edit, "9");  // 1e39 is beyond the single-precision range
+    EXPECT_EQ(platform.boxes.size(), 0u);
+    EXPECT_EQ(qobject_cast<QLabel*>(arm)->text(), "0,07");
+    EXPECT_EQ(f["lblbraccio"].text(), "LUNGHEZZA DEL BRACCIO in mt.: 0,07");
+    EXPECT_EQ(arm->toolTip(), "semidipolo 1/4 lambda\nrisultato del dato precedente");
+    EXPECT_EQ(arms->toolTip(), "risultato del dato precedente");
+    EXPECT_NE(ink(arm), fresh);
+    EXPECT_LT(qt::contrast(ink(arm), face), qt::contrast(fresh, face));
+    EXPECT_GE(qt::contrast(ink(arm), face), qt::kInkContrast);
+    EXPECT_EQ(f["lbllunghezza"].fore(), documented);  // the model's colour stays
+
+    QTest::keyClick(edit, Qt::Key_Backspace);  // 1e3 again: computed, current
+    EXPECT_EQ(ink(arm), fresh);
+    EXPECT_EQ(arm->toolTip(), "semidipolo 1/4 lambda");
+    EXPECT_EQ(arms->toolTip(), "");
+    EXPECT_FALSE(f["lbllunghezza"].stale());
 }
 
 }  // namespace
