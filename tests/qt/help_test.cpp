@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 #include "app/forms.h"
@@ -20,6 +22,7 @@
 #include "qt/qtview.h"
 #include "scenario/script.h"
 #include "test_forms.h"
+#include "ts_messages.h"
 
 namespace ondalab {
 namespace {
@@ -32,8 +35,8 @@ void leaves(const std::vector<MenuItem>& items, std::vector<std::string>& out) {
     }
 }
 
-// The lines of the page's one ```example block.
-std::string exampleOf(const std::string& page, int& blocks) {
+// The lines of the page's one ```example block; the rest goes to `prose`.
+std::string exampleOf(const std::string& page, int& blocks, std::string& prose) {
     std::istringstream in(page);
     std::string line, out;
     bool inside = false;
@@ -44,16 +47,55 @@ std::string exampleOf(const std::string& page, int& blocks) {
             ++blocks;
         } else if (inside && line.rfind("```", 0) == 0) {
             inside = false;
-        } else if (inside) {
-            out += line + "\n";
+        } else {
+            (inside ? out : prose) += line + "\n";
         }
     }
     return out;
 }
 
+// The interface's Italian texts that English shows otherwise, and that are
+// no English text either: an English page that quotes one, or names one of
+// several words (a caption), quotes the Italian interface.
+struct ItalianText {
+    QString text;
+    bool words;  // of several words: wrong even unquoted
+};
+std::vector<ItalianText> italianOnlyTexts() {
+    static const QRegularExpression word(QStringLiteral("[^\\W\\d_]{2,}"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    const auto messages = testing::readTsMessages();
+    std::set<QString> english;
+    for (const auto& m : messages) english.insert(m.translation.simplified());
+    std::set<QString> italian;
+    for (const auto& m : messages)
+        if (const QString s = m.source.simplified(); !english.count(s) && s.contains(word)) italian.insert(s);
+    std::vector<ItalianText> out;
+    for (const auto& s : italian) {
+        auto it = word.globalMatch(s);
+        it.next();
+        out.push_back({s, it.hasNext()});
+    }
+    return out;
+}
+
+// `text` in `prose` as a whole, not inside a longer word.
+bool mentions(const QString& prose, const ItalianText& it) {
+    if (!it.words) return prose.contains(u'"' + it.text + u'"');
+    for (qsizetype at = prose.indexOf(it.text); at >= 0; at = prose.indexOf(it.text, at + 1)) {
+        const qsizetype end = at + it.text.size();
+        if ((at == 0 || !prose[at - 1].isLetterOrNumber()) &&
+            (end == prose.size() || !prose[end].isLetterOrNumber()))
+            return true;
+    }
+    return false;
+}
+
 TEST(HelpPages, EveryWindowHasAPageInBothLanguagesWhoseExampleRuns) {
     std::vector<std::string> windows;
     leaves(mainMenu(), windows);
+    const auto italian = italianOnlyTexts();
+    ASSERT_GT(italian.size(), 500u) << "cannot read " << testing::kEnglishCatalogue;
     int examples = 0;
     for (const auto& form : windows) {
         if (form == Frmabaut::kName) continue;  // the program's readme has no page
@@ -67,7 +109,14 @@ TEST(HelpPages, EveryWindowHasAPageInBothLanguagesWhoseExampleRuns) {
             }
             EXPECT_NE(text->rfind("# ", 0), 0u) << "the window puts the caption on top itself";
             int blocks = 0;
-            const std::string example = exampleOf(*text, blocks);
+            std::string prose;
+            const std::string example = exampleOf(*text, blocks, prose);
+            if (language == "en") {
+                const QString words = QString::fromStdString(prose).simplified();
+                for (const auto& it : italian)
+                    EXPECT_FALSE(mentions(words, it))
+                        << "Italian interface text \"" << it.text.toStdString() << '"';
+            }
             ASSERT_EQ(blocks, 1) << "one worked example";
             EXPECT_EQ(example.find("menu "), std::string::npos) << "the test opens the window itself";
             std::ostringstream out;

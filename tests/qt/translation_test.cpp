@@ -7,9 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDirIterator>
-#include <QFile>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <iostream>
 #include <map>
 #include <set>
@@ -19,11 +17,10 @@
 #include "common/scripted.h"
 #include "qt/language.h"
 #include "scenario/script.h"
+#include "ts_messages.h"
 
 namespace ondalab {
 namespace {
-
-constexpr const char* kCatalogue = ONDALAB_SOURCE_DIR "/translations/ondalab_en.ts";
 
 struct TsFile {
     std::set<QString> words;  // of every English translation
@@ -43,25 +40,12 @@ void addWords(const QString& text, std::set<QString>& out) {
 
 TsFile readTs() {
     TsFile ts;
-    QFile file(QString::fromUtf8(kCatalogue));
-    if (!file.open(QIODevice::ReadOnly)) return ts;
-    QXmlStreamReader xml(&file);
-    QString context, source;
-    while (!xml.atEnd()) {
-        if (!xml.readNextStartElement()) continue;
-        if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"source") {
-            source = xml.readElementText();
-        } else if (xml.name() == u"translation") {
-            const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-            const QString text = xml.readElementText();
-            ++ts.messages;
-            if (!type.isEmpty() || text.isEmpty())
-                ts.unfinished.push_back(context.toStdString() + ": \"" + source.toStdString() + "\" " +
-                                        (type.isEmpty() ? "empty" : type.toStdString()));
-            addWords(text, ts.words);
-        }
+    for (const auto& m : testing::readTsMessages()) {
+        ++ts.messages;
+        if (!m.type.isEmpty() || m.translation.isEmpty())
+            ts.unfinished.push_back(m.context.toStdString() + ": \"" + m.source.toStdString() + "\" " +
+                                    (m.type.isEmpty() ? "empty" : m.type.toStdString()));
+        addWords(m.translation, ts.words);
     }
     return ts;
 }
@@ -140,7 +124,7 @@ TEST(Translation, MenuAccessKeysAreUniqueInEnglish) {
 
 TEST(Translation, EveryShownTextIsInTheEnglishCatalogue) {
     const TsFile ts = readTs();
-    ASSERT_GT(ts.messages, 500) << "cannot read " << kCatalogue;
+    ASSERT_GT(ts.messages, 500) << "cannot read " << testing::kEnglishCatalogue;
     for (const auto& u : ts.unfinished) ADD_FAILURE() << "unfinished: " << u;
 
     std::set<std::pair<std::string, std::string>> missing;
