@@ -36,6 +36,7 @@ void Frmguida::Form_Load() {
     const auto& open = workbench().openForms();
     const Form* subject = open.size() >= 2 ? open[open.size() - 2] : nullptr;
     if (!subject) return;
+    centreOver(*subject);  // over the window it explains, not in the middle of the screen
     // The page in the interface language (a language without pages: Italian).
     setCaption(tr(kName, kCaption) + kCaptionJoin + subject->caption());
     const std::string& language = workbench().language();

@@ -94,6 +94,18 @@ void Form::centre() {
     move((screen.widthTwips() - spec_.rect.width) / 2, (screen.heightTwips() - spec_.rect.height) / 2);
 }
 
+void Form::centreOver(const Form& other) {
+    const auto& screen = wb_->services().screen;
+    const Rect& o = other.rect();
+    const Rect& r = spec_.rect;
+    // A window larger than the screen keeps its top left corner on it.
+    const auto onScreen = [](int at, int size, int room) {
+        return std::clamp(at, 0, std::max(0, room - size));
+    };
+    move(onScreen(o.left + (o.width - r.width) / 2, r.width, screen.widthTwips()),
+         onScreen(o.top + (o.height - r.height) / 2, r.height, screen.heightTwips()));
+}
+
 void Form::controlChanged(Control& c) { wb_->controlChanged(*this, c); }
 
 std::vector<Control*> Form::ctlArray(std::string_view base) const {

@@ -97,7 +97,8 @@ public:
     void move(int left, int top);
     void resize(int width, int height);
     void setRect(Rect r);
-    void centre();  // on the workbench's screen, in whole twips
+    void centre();                       // on the workbench's screen, in whole twips
+    void centreOver(const Form& other);  // over another form, kept on the screen
 
     // Notification from a control of this form.
     void controlChanged(Control& c);

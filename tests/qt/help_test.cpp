@@ -183,9 +183,14 @@ TEST(HelpWindow, AMissingPageIsSaidSo) {
     Workbench wb(platform.services(), allForms());
     wb.show(kMainWindow, false);
     wb.userMenu("mnurms");
+    wb.activeForm()->move(1500, 6000);  // the 6120 x 4000 volts form, low on the left
     EXPECT_TRUE(wb.userKey(*wb.activeForm(), "F1"));
     qunsetenv("ONDALAB_HELP_DIR");
     ASSERT_NE(wb.openForm(kHelpForm), nullptr);
+    // Over the volts form: centred across it (1500 + (6120 - 9000) / 2) and
+    // lifted to stay on the 10800 twips high screen (10800 - 7800).
+    const Rect& at = wb.openForm(kHelpForm)->rect();
+    EXPECT_EQ(std::make_pair(at.left, at.top), std::make_pair(60, 3000));
     EXPECT_EQ(
         (*wb.openForm(kHelpForm))["txtguida"].text(),
         "# VOLT EFFETTIVI - VOLT DI PICCO - VOLT PICCO PICCO\n\nLa guida di questa finestra non è stata "
