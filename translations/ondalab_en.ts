@@ -4054,7 +4054,7 @@
     </message>
     <message>
         <source>INTESITA&apos; DEI SEGNALI D&apos;ANTENNA</source>
-        <translation>STRENGTH OF ANTENNA SIGNALS</translation>
+        <translation>SIGNAL STRENGTH FROM A DIPOLE</translation>
     </message>
     <message>
         <source>VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UN DIPOLO A MEZZ &apos; ONDA IPOTETICAMENTE RISCONTRABILI AD UNA DETERMINATA DISTANZA </source>
@@ -4078,7 +4078,7 @@
     </message>
     <message>
         <source>INTENSITA&apos;  DEI SEGNALI D&apos; ANTENNA</source>
-        <translation>STRENGTH  OF ANTENNA SIGNALS</translation>
+        <translation>SIGNAL STRENGTH FROM ANY ANTENNA</translation>
     </message>
     <message>
         <source>VALORE TEORICO DEL FLUSSO DI POTENZA  DEI SEGNALI IRRADIATI DA UNA ANTENNA  IPOTETICAMENTE RISCONTRABILI AD UNA DETERMINATA DISTANZA </source>
