@@ -9,7 +9,7 @@
 namespace ondalab {
 
 Form::Form(Workbench& wb, FormSpec spec, std::vector<ControlSpec> controls)
-    : wb_(&wb), spec_(std::move(spec)) {
+    : wb_(&wb), spec_(std::move(spec)), drawn_(spec_.rect) {
     spec_.caption = tr(spec_.name, spec_.caption);
     translatePicture(spec_.background);
     controls_.reserve(controls.size());

@@ -75,6 +75,9 @@ public:
     const std::string& caption() const { return spec_.caption; }
     const FormSpec& spec() const { return spec_; }
     const Rect& rect() const { return spec_.rect; }
+    // The outer geometry the control table was laid out in, whatever the
+    // load step or a handler has made of the form's since.
+    const Rect& drawnRect() const { return drawn_; }
     Rect clientRect() const;  // size of the client area, origin 0,0
     const std::vector<MenuItem>& menu() const { return menu_; }
     Workbench& workbench() const { return *wb_; }
@@ -182,6 +185,7 @@ private:
 
     Workbench* wb_;
     FormSpec spec_;
+    Rect drawn_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<MenuItem> menu_;
     Control* focused_ = nullptr;

@@ -214,7 +214,7 @@ void FormWindow::syncForm() {
     if (!form_) return;
     setWindowTitle(QString::fromStdString(form_->caption()));
     const QRect wanted = clientGeometry(form_->rect(), scale_).adjusted(0, 0, 0, extraHeight_);
-    content_ = wanted.size();
+    documented_ = wanted.size();
     const QRect client = onScreen(wanted);
     if (form_->spec().style == FrameStyle::Fixed) {
         setFixedSize(client.size());
@@ -262,30 +262,47 @@ QPoint FormWindow::origin() const { return QPoint(-hbar_->value(), topOffset_ - 
 
 QScrollBar* FormWindow::scrollBar(Qt::Orientation o) const { return o == Qt::Horizontal ? hbar_ : vbar_; }
 
+// The client area, menu bar included, that the form's size gives, widened
+// to the controls a user reads or works as far as the size the form was
+// drawn at shows them: a form its load step makes smaller (the loop, sized
+// by a small screen) scrolls to each of them, while what hangs over the
+// edge the form was drawn with stays cut off, as it always was.
+QSize FormWindow::content() const {
+    const QRect drawn(QPoint(0, 0),
+                      clientGeometry(form_->drawnRect(), scale_).size() + QSize(0, extraHeight_));
+    QRect used;
+    for (const auto& [c, w] : widgets_)
+        if (c->visible()) used |= scale_.pixels(c->rect()).translated(0, topOffset_);
+    used &= drawn;
+    return documented_.expandedTo(QSize(used.right() + 1, used.bottom() + 1));
+}
+
 // Bars along the right and bottom edges, each shown only when the form
 // does not fit that way (one bar's width may make the other needed).
 void FormWindow::placeScrollBars() {
+    if (!form_) return;
+    const QSize need = content();
     const QPoint before = origin();
     const int thick = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const QSize room = size();
-    bool across = content_.width() > room.width(), down = content_.height() > room.height();
-    down = down || (across && content_.height() > room.height() - thick);
-    across = across || (down && content_.width() > room.width() - thick);
+    bool across = need.width() > room.width(), down = need.height() > room.height();
+    down = down || (across && need.height() > room.height() - thick);
+    across = across || (down && need.width() > room.width() - thick);
     const QSignalBlocker quietH(hbar_), quietV(vbar_);
     const int wide = room.width() - (down ? thick : 0), high = room.height() - (across ? thick : 0);
-    hbar_->setRange(0, across ? content_.width() - wide : 0);
+    hbar_->setRange(0, across ? need.width() - wide : 0);
     hbar_->setPageStep(wide);
     hbar_->setSingleStep(scale_.pixels(kMenuBarTwips));
     hbar_->setGeometry(0, room.height() - thick, wide, thick);
     hbar_->setVisible(across);
-    vbar_->setRange(0, down ? content_.height() - high : 0);
+    vbar_->setRange(0, down ? need.height() - high : 0);
     vbar_->setPageStep(high - topOffset_);
     vbar_->setSingleStep(scale_.pixels(kMenuBarTwips));
     vbar_->setGeometry(room.width() - thick, topOffset_, thick, high - topOffset_);
     vbar_->setVisible(down);
     hbar_->raise();
     vbar_->raise();
-    if (form_ && origin() != before) syncWidgets();
+    if (origin() != before) syncWidgets();
 }
 
 void FormWindow::scrollTo(const QWidget* w) {
@@ -353,6 +370,7 @@ void FormWindow::syncControl(const Control& c) {
         syncWidgets();
     } else if (widgetOf(c)) {
         syncWidget(c);
+        placeScrollBars();  // it may have moved, shown or hidden
     }
     // A caption that changes renames the boxes it stands beside.
     if (c.kind() == ControlKind::Label && form_)

@@ -112,6 +112,7 @@ private:
     void syncWidget(const Control& c);
     void syncWidgets();  // every widget, after the drawing or the palette changed
     QRect onScreen(QRect client) const;
+    QSize content() const;
     void placeScrollBars();
     bool zoomKey(const QKeyEvent& e);
     // The focus ring around `w` (nullptr: none), on what lies beneath it.
@@ -128,7 +129,7 @@ private:
     FocusRing* ring_ = nullptr;
     QScrollBar* hbar_ = nullptr;
     QScrollBar* vbar_ = nullptr;
-    QSize content_;                           // the client area the model gives the form, menu bar included
+    QSize documented_;                        // the client area the model gives the form, menu bar included
     mutable std::unique_ptr<Canvas> canvas_;  // worked out when first needed
     // The key press last handed to the model, not to be handed twice.
     const QKeyEvent* heard_ = nullptr;

@@ -117,6 +117,41 @@ TEST(Scale, NoFormScrollsOnTheUsualScreenAndTheLoopFitsOnASmallOne) {
     EXPECT_TRUE(screen.contains(win->geometry()));
 }
 
+// At 1366 x 768 and 150 % the loop, sized by the screen, is smaller than
+// its controls reach: it scrolls so that each of them can be seen whole,
+// the results column and the buttons below included; a form that fits
+// has no bar.
+TEST(Scale, OnASmallScreenEveryControlOfTheLoopScrollsIntoView) {
+    ScriptedPlatform platform;
+    platform.screenW = 13660;
+    platform.screenH = 7680;
+    Workbench wb(platform.services(), allForms());
+    QtView view(wb);
+    Form* loop = wb.show("frmloop", false);
+    settle();
+    qt::FormWindow* win = view.window(*loop);
+    const QScrollBar* across = win->scrollBar(Qt::Horizontal);
+    const QScrollBar* down = win->scrollBar(Qt::Vertical);
+    ASSERT_TRUE(across->isVisible());
+    ASSERT_TRUE(down->isVisible());
+    const QRect seen(0, win->topOffset(), win->width() - down->width(),
+                     win->height() - win->topOffset() - across->height());
+    int reached = 0;
+    for (const auto& c : loop->controls()) {
+        QWidget* w = view.widget(*loop, *c);
+        if (!w || !c->visible()) continue;
+        win->scrollTo(w);
+        EXPECT_TRUE(seen.contains(w->geometry())) << c->name();
+        ++reached;
+    }
+    EXPECT_GE(reached, 5 + 12 * 2);  // the buttons and the results column at least
+    wb.userClose(*loop);
+    Form* ohm = wb.show("frmleggediohm", false);
+    settle();
+    for (const auto o : {Qt::Horizontal, Qt::Vertical})
+        EXPECT_FALSE(view.window(*ohm)->scrollBar(o)->isVisible());
+}
+
 TEST(Scale, TheKeypadDecimalKeyTypesThePointTheMainCommaKeyAComma) {
     Probe p;
     auto* edit = qobject_cast<QLineEdit*>(p.widget("txtinput"));
