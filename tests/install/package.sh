@@ -1,7 +1,7 @@
 #!/bin/sh
 # The .deb that `make package` builds: the installed files (help pages
 # included) under /usr, the Debian Qt 6 runtime packages as its
-# dependencies, and nothing lintian warns about.
+# dependencies, and nothing lintian warns about or finds unhardened.
 set -e
 build=$1
 out=$(mktemp -d)
@@ -23,5 +23,7 @@ for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugi
   echo "$depends" | tr ',' '\n' | sed 's/ //g' | grep -qx "$p" || { echo "Depends lacks $p: $depends"; status=1; }
 done
 [ "$(dpkg-deb -f "$deb" Package)" = ondalab ] || { echo "package name"; status=1; }
-lintian --fail-on error,warning "$deb" 2>/dev/null || { echo "lintian: the tags above"; status=1; }
+# Its hardening tags are only information: the binary must have none of them.
+tags=$(lintian -I --fail-on error,warning "$deb" 2>/dev/null) || { echo "$tags"; echo "lintian: the tags above"; status=1; }
+echo "$tags" | grep ' hardening-' && { echo "lintian: the program is not hardened"; status=1; }
 exit $status
