@@ -157,7 +157,7 @@ bool MenuRows::event(QEvent* e) {
         case QEvent::Shortcut: {
             const int id = static_cast<QShortcutEvent*>(e)->shortcutId();
             for (const auto& [entry, grabbed] : shortcuts_)
-                if (grabbed == id) activateByKey(static_cast<int>(actions().indexOf(entry)));
+                if (grabbed == id) activateByKey(entryWithKey(accessKey(entry->text())));
             return true;
         }
         case QEvent::KeyPress: {
@@ -329,14 +329,22 @@ void MenuRows::keyPressEvent(QKeyEvent* e) {
 // A letter in keyboard mode opens the entry whose access key it is.
 bool MenuRows::mnemonicKey(const QKeyEvent* e) {
     if (e->text().size() != 1) return false;
-    const QChar key = e->text().at(0).toLower();
+    const int i = entryWithKey(e->text().at(0).toLower());
+    if (i >= 0) activateByKey(i);
+    return i >= 0;
+}
+
+// Entries may share an access key ("&Volt", "&Varie"): it goes to the first
+// after the highlighted entry, so that pressing it again moves on to the
+// next and round.
+int MenuRows::entryWithKey(QChar key) const {
     const QList<QAction*> entries = actions();
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        if (accessKey(entries[i]->text()) == key && entries[i]->isEnabled()) {
-            activateByKey(static_cast<int>(i));
-            return true;
-        }
-    return false;
+    const auto n = static_cast<int>(entries.size());
+    for (int step = 1; step <= n; ++step) {
+        const int i = (current_ + step) % n;
+        if (accessKey(entries[i]->text()) == key && entries[i]->isEnabled()) return i;
+    }
+    return -1;
 }
 
 void MenuRows::focusOutEvent(QFocusEvent* e) {
@@ -353,8 +361,25 @@ bool MenuRows::eventFilter(QObject* watched, QEvent* e) {
     auto* menu = qobject_cast<QMenu*>(watched);
     if (!menu || !shown_) return false;
     switch (e->type()) {
+        case QEvent::KeyRelease:
+            // Alt pressed and let go alone closes the menus, as the style's
+            // own menus do on the press; with a letter it chose an entry.
+            if (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Alt || !altAlone_) return false;
+            hideShownMenu();
+            select(-1, false);
+            leaveKeyboardMode();
+            return true;
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(e)->key();
+            altAlone_ = key == Qt::Key_Alt;
+            if (altAlone_) return true;
+            // Alt and an entry's access key open that entry's menu instead.
+            const bool alt = static_cast<QKeyEvent*>(e)->modifiers() == Qt::AltModifier;
+            if (alt && key >= Qt::Key_A && key <= Qt::Key_Z)
+                if (const int i = entryWithKey(QChar(key).toLower()); i >= 0) {
+                    activateByKey(i);
+                    return true;
+                }
             const QAction* at = menu->activeAction();
             const bool opensSubmenu = at && at->menu() && at->isEnabled();
             if (key == Qt::Key_Right && !opensSubmenu) {
@@ -430,7 +455,7 @@ void MenuRows::step(int direction) {
 }
 
 void MenuRows::activateByKey(int i) {
-    if (!actions().at(i)->isEnabled()) return;
+    if (i < 0 || !actions().at(i)->isEnabled()) return;
     if (actions().at(i)->menu()) {
         enterKeyboardMode();
         select(i, true, true);

@@ -80,6 +80,9 @@ private:
     void enterKeyboardMode();
     void leaveKeyboardMode();
     bool mnemonicKey(const QKeyEvent* e);
+    // The next enabled entry after the highlighted one, round the bar, whose
+    // access key is `key`; -1 when none.
+    int entryWithKey(QChar key) const;
 
     int minRowHeight_;
     int rowWidth_ = 0;
@@ -92,6 +95,7 @@ private:
     bool popup_ = false;        // menus drop down as the highlight moves
     bool pressedLeaf_ = false;  // a mouse press on an entry without a menu
     bool keyboard_ = false;     // the bar has the keyboard focus
+    bool altAlone_ = false;     // Alt is down in a menu, no other key pressed with it
     QMenu* shown_ = nullptr;    // the dropped-down menu
     QPointer<QWidget> focusBefore_;
 };

@@ -166,6 +166,33 @@ TEST_P(MenuBarFontTest, LeftAndRightMoveAcrossEveryRow) {
     ASSERT_NE(wb_.openForm("frmabaut"), nullptr) << "\"Leggimi\" opened from the keyboard";
 }
 
+// "&Volt" and "&Varie" share their access key: pressing it again, with Alt
+// or on the bar, moves on to the other, menu down, and round; Alt alone
+// closes the menus.
+TEST_P(MenuBarFontTest, AnAccessKeyTwoEntriesShareMovesFromOneToTheOther) {
+    win_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(win_));
+    const auto expectDown = [this](const QString& entry) {
+        ASSERT_NE(bar_->current(), nullptr);
+        EXPECT_EQ(bar_->current()->text(), entry);
+        EXPECT_TRUE(menuDown(bar_->current())) << entry.toStdString();
+        EXPECT_EQ(QApplication::activePopupWidget(), bar_->current()->menu()) << "one menu down";
+    };
+    for (const char* entry : {"&Volt", "&Varie", "&Volt"}) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : win_, Qt::Key_V, Qt::AltModifier);
+        expectDown(entry);
+    }
+    for (const char* entry : {"&Varie", "&Volt"}) {
+        press(Qt::Key_Escape);  // back to the bar, the entry highlighted
+        press(Qt::Key_V);
+        expectDown(entry);
+    }
+    press(Qt::Key_Alt);  // alone: the menus close
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(bar_->current(), nullptr);
+}
+
 // The bar is laid out once it has its width, not once per entry added, and
 // again only when an entry changes its size.
 TEST(MenuRowsLayout, LaidOutOnceAndAgainOnlyOnARealChange) {
