@@ -87,7 +87,7 @@ public:
     // The named control; a name missing from the table is a programming
     // error and throws std::out_of_range naming it.
     Control& operator[](std::string_view name) const;
-    // The spec's fault-focus text box and default button, or nullptr.
+    // The fault-focus text box and default button the form declares, or nullptr.
     Control* faultFocus() const { return faultFocus_; }
     Control* defaultButton() const { return defaultButton_; }
 
@@ -178,7 +178,7 @@ protected:
     void close();
 
 private:
-    // A control the spec names by `role`: nullptr for an empty name, else
+    // A control the form declares by `role`: nullptr for an empty name, else
     // one of `kind`, or std::out_of_range.
     Control* resolve(std::string_view name, ControlKind kind, const char* role) const;
     void translatePicture(Picture& picture) const;
