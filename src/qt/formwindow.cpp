@@ -327,22 +327,35 @@ void FormWindow::wheelEvent(QWheelEvent* e) {
 }
 
 bool FormWindow::printOnto(QPrinter& printer) {
-    QRect used;
+    QRect area;
+    const QPicture recording = printImage(area);
+    return printRecording(printer, recording, area.size(), logicalDpiX(),
+                          fontOf(Font{}, scale_.text()).pointSizeF());
+}
+
+// The form is drawn as if unscrolled in a window as large as it reaches, so
+// that a form a small screen shrank prints whole: its face and drawings,
+// then each visible widget where it stands in the form.
+QPicture FormWindow::printImage(QRect& area) const {
+    const QPoint unscrolled(0, topOffset_);
+    const QRect whole(QPoint(0, 0), content().expandedTo(size()));
+    area = QRect();
     for (const auto& c : form_->controls())
         if (c->visible() && c->kind() != ControlKind::Timer)
-            used |= scale_.pixels(c->rect()).translated(origin());
+            area |= scale_.pixels(c->rect()).translated(unscrolled);
     const int air = scale_.pixels(kMenuBarTwips) / 2;
-    used = used.adjusted(-air, -air, air, air) & rect();
-    std::vector<QWidget*> hidden;
-    for (QWidget* w :
-         {static_cast<QWidget*>(ring_), static_cast<QWidget*>(hbar_), static_cast<QWidget*>(vbar_)})
-        if (w->isVisible()) {
-            w->hide();
-            hidden.push_back(w);
-        }
-    const bool done = renderOnto(printer, *this, used, fontOf(Font{}, scale_.text()).pointSizeF());
-    for (QWidget* w : hidden) w->show();
-    return done;
+    area = area.adjusted(-air, -air, air, air) & whole;
+    QPicture recording;
+    QPainter p(&recording);
+    p.translate(-area.topLeft());
+    Canvas(*form_, palette(), scale_, unscrolled, whole).paint(p, whole);
+    for (QObject* o : children()) {  // bottom to top
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !controlOf(w) || !w->isVisibleTo(this)) continue;
+        w->render(&p, w->pos() - origin() + unscrolled, QRegion(), QWidget::DrawChildren);
+    }
+    p.end();
+    return recording;
 }
 
 bool FormWindow::zoomKey(const QKeyEvent& e) {

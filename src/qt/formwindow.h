@@ -4,6 +4,7 @@
 // the WindowEvents it was given.
 #pragma once
 
+#include <QPicture>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -74,8 +75,11 @@ public:
     // Scrolls so that the widget shows whole, as far as the window allows.
     void scrollTo(const QWidget* w);
     // Prints the area the visible controls use, without the focus ring and
-    // the scroll bars (renderOnto).
+    // the scroll bars, all of it however the window is scrolled or shrunk.
     bool printOnto(QPrinter& printer);
+    // What printOnto puts on paper, recorded with the area's corner at 0,0;
+    // `area` is the part of the unscrolled form it shows, in pixels.
+    QPicture printImage(QRect& area) const;
     // The client area's controls sit this far below the window's top: the
     // height of the menu bar.
     int topOffset() const { return topOffset_; }

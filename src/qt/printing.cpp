@@ -13,9 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qt/formwindow.h"
-
 #include "common/catalogue.h"
+#include "qt/formwindow.h"
 #include "qt/language.h"
 
 namespace ondalab::qt {
@@ -60,13 +59,21 @@ double fitOn(QPrinter& printer, QPageLayout::Orientation o, QSizeF area) {
 
 bool renderOnto(QPrinter& printer, QWidget& window, QRect used, double points) {
     if (used.isEmpty()) used = window.rect();
+    // Rendered straight onto a printer, a widget becomes a picture of its
+    // pixels; recorded first, its painting stays text and lines.
+    QPicture recording;
+    window.render(&recording, QPoint(), QRegion(used), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return printRecording(printer, recording, used.size(), window.logicalDpiX(), points);
+}
+
+bool printRecording(QPrinter& printer, const QPicture& recording, QSize size, int dpi, double points) {
     // A recording replays its fonts at the device's dpi: the page counts in
     // the window's own units, so text keeps the size and the line breaks it
     // has on the screen. Text and lines stay vectors at any resolution.
-    printer.setResolution(window.logicalDpiX());
+    printer.setResolution(dpi);
     // The form keeps its real size (its pixels at the screen's logical dpi),
     // on the page that shrinks it least, and never below the smallest type.
-    const QSizeF area = QSizeF(used.size());
+    const QSizeF area = QSizeF(size);
     const double portrait = fitOn(printer, QPageLayout::Portrait, area);
     const double landscape = fitOn(printer, QPageLayout::Landscape, area);
     printer.setPageOrientation(landscape > portrait ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -75,10 +82,6 @@ bool renderOnto(QPrinter& printer, QWidget& window, QRect used, double points) {
     const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size() / k;
     const int across = std::max(1, static_cast<int>(std::ceil(area.width() / page.width() - 1e-6)));
     const int down = std::max(1, static_cast<int>(std::ceil(area.height() / page.height() - 1e-6)));
-    // Rendered straight onto a printer, a widget becomes a picture of its
-    // pixels; recorded first, its painting stays text and lines.
-    QPicture recording;
-    window.render(&recording, QPoint(), QRegion(used), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     QPainter p;
     if (!p.begin(&printer)) return false;
     // The painter's origin is the corner of the printable area, inside the margins.

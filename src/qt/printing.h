@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 
+class QPicture;
 class QPrinter;
 class QWidget;
 
@@ -25,6 +26,10 @@ Printed printWindow(QWidget& window);
 // Draws the window onto a printer that is ready to print: the area `used`
 // of it (the whole window when empty), its type `points` large on the screen.
 bool renderOnto(QPrinter& printer, QWidget& window, QRect used = {}, double points = 8.0);
+
+// Draws a recording of a window's area of `size` pixels, made at `dpi`
+// with its corner at 0,0, onto a printer that is ready to print.
+bool printRecording(QPrinter& printer, const QPicture& recording, QSize size, int dpi, double points);
 
 // The smallest type a print-out shrinks its text to.
 inline constexpr double kSmallestPrintPoints = 7.0;

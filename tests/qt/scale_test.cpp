@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPicture>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -145,6 +146,18 @@ TEST(Scale, OnASmallScreenEveryControlOfTheLoopScrollsIntoView) {
         ++reached;
     }
     EXPECT_GE(reached, 5 + 12 * 2);  // the buttons and the results column at least
+    // Scrolled to its far corner, it still prints whole: every widget lies
+    // in what goes on paper, where it stands in the unscrolled form.
+    QRect area;
+    const QPicture printed = win->printImage(area);
+    EXPECT_GT(area.width(), win->width());
+    EXPECT_GT(area.height(), win->height());
+    for (const auto& c : loop->controls()) {
+        QWidget* w = view.widget(*loop, *c);
+        if (!w || !c->visible()) continue;
+        const QPoint centre = w->geometry().center() - win->origin() + QPoint(0, win->topOffset());
+        EXPECT_TRUE(printed.boundingRect().contains(centre - area.topLeft())) << c->name();
+    }
     wb.userClose(*loop);
     Form* ohm = wb.show("frmleggediohm", false);
     settle();
